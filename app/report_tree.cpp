@@ -1,0 +1,61 @@
+#include "app/report_tree.h"
+
+#include <cstdio>
+
+namespace vornak {
+
+namespace {
+// TVS_HASBUTTONS | TVS_HASLINES | TVS_LINESATROOT
+constexpr uint32_t kTreeStyles = 0x1 | 0x2 | 0x4;
+constexpr size_t kMaxLogPath = 255;
+}  // namespace
+
+void ReportTree::SetLogFile(const char* path) {
+  if (!path) {
+    logging_ = false;
+    return;
+  }
+  logPath_.assign(path, 0, kMaxLogPath);
+  logging_ = true;
+}
+
+bool ReportTree::CreateControl(uintptr_t parentWindow, int top, int left, int height, int width) {
+  return outline_.Create(parentWindow, top, left, height, width, controlId_,
+                         baseStyle_ | kTreeStyles);
+}
+
+Item ReportTree::AddItem(Item parent, const std::string& raw) {
+  // The control takes C strings: a text ends at its first NUL, in the tree
+  // and in the log alike.
+  const std::string text = raw.substr(0, raw.find('\0'));
+  Item last = kNoItem;
+  for (Item c = outline_.FirstChild(parent); c != kNoItem; c = outline_.NextSibling(c)) {
+    if (outline_.TextEqual(outline_.Text(c), text)) return c;
+    last = c;
+  }
+  if (logging_) AppendLogLine(logPath_, text);
+  return outline_.Insert(parent, last, text);
+}
+
+intptr_t ReportTree::DeleteAll() {
+  if (!outline_.Exists()) return 0;
+  return outline_.DeleteAll();
+}
+
+intptr_t ReportTree::DeleteItem(Item item) {
+  if (item == kNoItem || !outline_.Exists()) return 0;
+  return outline_.DeleteItem(item);
+}
+
+void AppendLogLine(const std::string& path, const std::string& text) {
+  if (path.empty()) return;
+  // Append mode finds the end by seeking; the bytes written are those of a
+  // writer that reads the file through first.
+  std::FILE* f = std::fopen(path.c_str(), "ab");
+  if (!f) return;
+  std::fwrite(text.data(), 1, text.size(), f);
+  std::fwrite("\r\n", 1, 2, f);
+  std::fclose(f);
+}
+
+}  // namespace vornak

@@ -1,0 +1,67 @@
+// The report: an append-only outline of text lines with an optional log file.
+//
+// AddItem is idempotent per parent: a child whose text is equal ignoring case
+// is returned instead of adding a line, so header lines are simply added by
+// every section that needs them. While logging is on, every line really added
+// is appended to the log file with CR LF, in the order of addition.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "app/outline.h"
+
+namespace vornak {
+
+class ReportTree {
+ public:
+  explicit ReportTree(Outline& outline) : outline_(outline) {}
+
+  void SetBaseStyle(uint32_t style) { baseStyle_ = style; }
+  uint32_t BaseStyle() const { return baseStyle_; }
+  void SetControlId(uint32_t id) { controlId_ = id; }
+  // With a path: logging on for that path. With nullptr: logging off, the
+  // path stays.
+  void SetLogFile(const char* path);
+  bool Logging() const { return logging_; }
+  const std::string& LogPath() const { return logPath_; }
+
+  // Creates the control (with the tree styles added to the base style).
+  bool CreateControl(uintptr_t parentWindow, int top, int left, int height, int width);
+
+  Item AddItem(Item parent, const std::string& text);
+  Item AddRootItem(const std::string& text) { return AddItem(kNoItem, text); }
+
+  intptr_t Expand(Item item) { return outline_.Expand(item, kExpandExpand); }
+  intptr_t Collapse(Item item) { return outline_.Expand(item, kExpandCollapse); }
+  intptr_t Toggle(Item item) { return outline_.Expand(item, kExpandToggle); }
+  intptr_t ExpandPartial(Item item) { return outline_.Expand(item, kExpandPartial); }
+  intptr_t Select(Item item) { return outline_.SelectItem(item, kSelectFirstVisible); }
+  intptr_t SelectWith(Item item, uint32_t code) { return outline_.SelectItem(item, code); }
+  intptr_t SelectDropHilite(Item item) { return outline_.SelectItem(item, kSelectDropHilite); }
+  intptr_t SelectCaret(Item item) { return outline_.SelectItem(item, kSelectCaret); }
+  Item GetRootItem() { return outline_.Root(); }
+  intptr_t DeleteAll();
+  intptr_t DeleteItem(Item item);
+  intptr_t Show(int command) { return outline_.Show(command); }
+  void DeleteFont() { outline_.DeleteFont(); }
+  intptr_t SendToControl(uint32_t message, uintptr_t wParam, intptr_t lParam) {
+    return outline_.Send(message & 0xFFFF, wParam & 0xFFFF, lParam);
+  }
+
+  Outline& outline() { return outline_; }
+
+ private:
+  Outline& outline_;
+  bool logging_ = false;
+  std::string logPath_;
+  uint32_t controlId_ = 0;
+  uint32_t baseStyle_ = 0;
+};
+
+// Appends text and CR LF to the file, opening and closing it for this line
+// alone, so nothing stays open and a crash loses no line written before it.
+// A file that cannot be opened or created loses the line silently.
+void AppendLogLine(const std::string& path, const std::string& text);
+
+}  // namespace vornak

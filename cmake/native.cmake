@@ -1,0 +1,19 @@
+# Native build: the portable core, its unit tests and the replay tool.
+if(VORNAK_SANITIZE)
+  set(SAN_FLAGS -fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer)
+  target_compile_options(vornak_core PUBLIC ${SAN_FLAGS})
+  target_link_options(vornak_core PUBLIC ${SAN_FLAGS})
+endif()
+
+add_executable(vornak-report tools/vornak-report/main.cpp)
+target_link_libraries(vornak-report PRIVATE vornak_core)
+
+enable_testing()
+find_package(GTest REQUIRED)
+file(GLOB UNIT_TEST_SOURCES CONFIGURE_DEPENDS tests/unit/*.cpp)
+add_executable(unit_tests ${UNIT_TEST_SOURCES})
+target_link_libraries(unit_tests PRIVATE vornak_core GTest::gtest GTest::gtest_main)
+target_compile_definitions(unit_tests PRIVATE
+  VORNAK_SOURCE_DIR="${CMAKE_SOURCE_DIR}")
+include(GoogleTest)
+gtest_discover_tests(unit_tests DISCOVERY_TIMEOUT 60)

@@ -1,0 +1,80 @@
+// The machine-profile text format: one raw answer per line.
+//
+//   VORNAK95-PROFILE 1
+//   # comment
+//   cpuid 00000001 = 00000673 00000000 00000000 0387f9ff
+//   vendor = "GenuineIntel"
+//
+// A line is a key, its arguments, "=", and its values. Numbers are hexadecimal
+// (32 bits at most); strings are quoted, with every byte below 0x20, 0x7F and
+// above, the backslash and the quote written as \hh. docs/profile-format.md
+// lists the keys.
+#pragma once
+
+#include <cstdint>
+#include <map>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+namespace vornak::profile {
+
+inline constexpr const char* kMagic = "VORNAK95-PROFILE";
+inline constexpr int kVersion = 1;
+
+struct Field {
+  bool isString = false;
+  uint32_t number = 0;
+  std::string text;
+};
+using Fields = std::vector<Field>;
+
+inline Field Num(uint32_t n) { return Field{false, n, {}}; }
+inline Field Str(std::string s) { return Field{true, 0, std::move(s)}; }
+
+class ProfileError : public std::runtime_error {
+ public:
+  ProfileError(const std::string& file, int line, const std::string& what);
+  std::string file;
+  int line;
+};
+
+std::string EscapeString(const std::string& bytes);  // with the quotes
+std::string FormatLine(const std::string& key, const Fields& args, const Fields& values);
+// The canonical form of a question, used to match answers to questions.
+std::string QuestionText(const std::string& key, const Fields& args);
+
+// Shape of a key's arguments and values: one letter per field, 'n' a number,
+// 's' a string.
+struct KeySchema {
+  const char* key;
+  const char* args;
+  const char* values;
+};
+const KeySchema* FindKey(const std::string& key);
+
+struct Answer {
+  Fields values;
+  int line = 0;
+};
+
+// A parsed profile: every answer, grouped by question, in file order.
+class Profile {
+ public:
+  // Throws ProfileError naming the file, the line and what was expected.
+  static Profile Parse(const std::string& text, const std::string& fileName);
+  static Profile Load(const std::string& path);  // Parse of the file's bytes
+
+  // The next answer to a question; the last one is repeated once the others
+  // are used up. Null when the profile never answered the question.
+  const Fields* Take(const std::string& key, const Fields& args);
+
+ private:
+  struct Queue {
+    std::vector<Answer> answers;
+    size_t next = 0;
+  };
+  std::map<std::string, Queue> answers_;
+};
+
+}  // namespace vornak::profile
