@@ -121,7 +121,10 @@ Item MemoryOutline::Find(Item parent, const std::string& text) const {
 void MemoryOutline::DumpInto(std::string& out, Item parent, int depth) const {
   for (Item c : Children(parent)) {
     out.append(static_cast<size_t>(depth) * 2, ' ');
-    out += FullText(c);
+    // Lines read from text files keep their line end; one item, one line.
+    std::string text = FullText(c);
+    while (!text.empty() && (text.back() == '\n' || text.back() == '\r')) text.pop_back();
+    out += text;
     out += '\n';
     DumpInto(out, c, depth + 1);
   }

@@ -17,3 +17,6 @@ target_compile_definitions(unit_tests PRIVATE
   VORNAK_SOURCE_DIR="${CMAKE_SOURCE_DIR}")
 include(GoogleTest)
 gtest_discover_tests(unit_tests DISCOVERY_TIMEOUT 60)
+
+add_test(NAME tools.vornak-report
+         COMMAND bash ${CMAKE_SOURCE_DIR}/tests/tools/vornak-report.test.sh $<TARGET_FILE:vornak-report>)

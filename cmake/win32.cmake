@@ -23,11 +23,14 @@ endif()
 target_link_options(VORNAK95 PRIVATE ${STATIC_RUNTIME})
 
 enable_testing()
+# The native build beside this one (the Makefile's layout), for the replay
+# tool that some Wine tests compare against.
+set(VORNAK_NATIVE_BUILD "${CMAKE_BINARY_DIR}/../native" CACHE PATH "native build folder")
 file(GLOB WINE_TESTS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/wine/*.test.sh)
 foreach(t ${WINE_TESTS})
   get_filename_component(name ${t} NAME_WE)
   add_test(NAME wine.${name} COMMAND bash ${t})
   set_tests_properties(wine.${name} PROPERTIES
-    ENVIRONMENT "VORNAK_BIN=${CMAKE_BINARY_DIR}/bin;VORNAK_BUILD=${CMAKE_BINARY_DIR};VORNAK_SOURCE=${CMAKE_SOURCE_DIR}"
+    ENVIRONMENT "VORNAK_BIN=${CMAKE_BINARY_DIR}/bin;VORNAK_BUILD=${CMAKE_BINARY_DIR};VORNAK_SOURCE=${CMAKE_SOURCE_DIR};VORNAK_NATIVE=${VORNAK_NATIVE_BUILD}"
     RUN_SERIAL TRUE TIMEOUT 600)
 endforeach()
