@@ -1,4 +1,3 @@
-#include "app/wsformat.h"
 #include "bench/bench_sections.h"
 #include "bench/bench_tables.h"
 
