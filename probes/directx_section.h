@@ -1,4 +1,4 @@
-// The DirectX part of the report: which components start, what their
+// The DirectX lines of the report: which components start, what their
 // capability records say, the DirectPlay providers and the joysticks.
 #pragma once
 
