@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "app/wsformat.h"
+#include "probes/directx_section.h"
 
 namespace vornak {
 
@@ -59,6 +60,7 @@ void ReportHost::RunAnalysis(const char* logPath) {
   a.Add(root, WsFormat("NUVASH32 Version : %.2x.%.2x", ver >> 8, ver & 0xFF));
 
   a.Status("System Analyzing[DirectX]");
+  DirectXSection(a, root);
 
   a.Status("System Analyzing[Windows Status]");
   const Item windows = a.Add(root, "Windows");

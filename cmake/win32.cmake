@@ -27,6 +27,26 @@ if(TARGET harlix)
 endif()
 target_link_options(VORNAK95 PRIVATE ${STATIC_RUNTIME})
 
+# DirectX is bound at load time. DirectPlay is imported by ordinal through
+# import libraries of our own: mingw has none for DPLAY.dll at all.
+find_program(DLLTOOL NAMES ${TOOLCHAIN_PREFIX}-dlltool dlltool)
+if(NOT DLLTOOL)
+  message(FATAL_ERROR "dlltool not found: needed for the DirectPlay import libraries")
+endif()
+set(ORDINAL_IMPORTS)
+foreach(dll dplay dplayx)
+  set(def ${CMAKE_SOURCE_DIR}/platform/win32/imports/${dll}.def)
+  set(lib ${CMAKE_BINARY_DIR}/imports/lib${dll}_ordinals.a)
+  add_custom_command(OUTPUT ${lib}
+    COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_BINARY_DIR}/imports
+    COMMAND ${DLLTOOL} -k -d ${def} -l ${lib}
+    DEPENDS ${def} VERBATIM)
+  list(APPEND ORDINAL_IMPORTS ${lib})
+endforeach()
+add_custom_target(ordinal_imports DEPENDS ${ORDINAL_IMPORTS})
+add_dependencies(VORNAK95 ordinal_imports)
+target_link_libraries(VORNAK95 PRIVATE ${ORDINAL_IMPORTS} ddraw d3drm dsound winmm)
+
 enable_testing()
 # The native build beside this one (the Makefile's layout), for the replay
 # tool that some Wine tests compare against.

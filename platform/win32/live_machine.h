@@ -26,6 +26,12 @@ class LiveMachine : public Machine {
   // --- Windows, initialisation files, drives (live_files.cpp)
 
   // --- DirectX and joysticks (live_directx.cpp)
+  Direct3DAnswer ProbeDirect3D() override;
+  DirectDrawAnswer ProbeDirectDraw(bool directDraw2) override;
+  DirectSoundAnswer ProbeDirectSound() override;
+  DirectPlayAnswer ProbeDirectPlay() override;
+  uint32_t JoyGetNumDevs() override;
+  JoyCaps JoyGetDevCaps(uint32_t device) override;
 
  private:
   HWND treeWindow_ = nullptr;
