@@ -18,6 +18,20 @@ std::string RootOf(int drive) { return WsFormat("%c:\\", 'A' + drive); }
 unsigned long U(uint32_t v) { return v; }
 std::string Decimal(uint64_t v) { return std::to_string(v); }
 
+// Free clusters × sectors per cluster × bytes per sector / 1024, rounded
+// down; saturates instead of wrapping on answers no disk gives.
+uint64_t FreeKilobytes(const DiskFreeSpace& d) {
+  // free × bpc / 1024 = free × (bpc / 1024) + free × (bpc % 1024) / 1024,
+  // where the second product stays below 2^42.
+  const uint64_t bytesPerCluster = uint64_t{d.sectorsPerCluster} * d.bytesPerSector;
+  const uint64_t free = d.freeClusters;
+  uint64_t kb;
+  if (__builtin_mul_overflow(free, bytesPerCluster / 1024, &kb) ||
+      __builtin_add_overflow(kb, free * (bytesPerCluster % 1024) / 1024, &kb))
+    return std::numeric_limits<uint64_t>::max();
+  return kb;
+}
+
 void ClusterLines(Analysis& a, Item item, const DiskFreeSpace& d) {
   if (d.freeClusters == 0) {
     a.Add(item, WsFormat("Clusters : %lu / %lu [100%% Used]", U(0), U(d.totalClusters)));
@@ -45,18 +59,6 @@ void ClusterLines(Analysis& a, Item item, const DiskFreeSpace& d) {
 }
 
 }  // namespace
-
-uint64_t FreeKilobytes(const DiskFreeSpace& d) {
-  // free × bpc / 1024 = free × (bpc / 1024) + free × (bpc % 1024) / 1024,
-  // where the second product stays below 2^42.
-  const uint64_t bytesPerCluster = uint64_t{d.sectorsPerCluster} * d.bytesPerSector;
-  const uint64_t free = d.freeClusters;
-  uint64_t kb;
-  if (__builtin_mul_overflow(free, bytesPerCluster / 1024, &kb) ||
-      __builtin_add_overflow(kb, free * (bytesPerCluster % 1024) / 1024, &kb))
-    return std::numeric_limits<uint64_t>::max();
-  return kb;
-}
 
 void DriveSection(Analysis& a, Item driveInfo) {
   if (auto d = a.machine.SystemDirectory()) a.Add(driveInfo, WsFormat("System  Dir : %s", d->c_str()));
