@@ -9,8 +9,10 @@ cd "$SCRATCH"
 
 # A win.ini of our own: a comment before the first section, a section that
 # appears twice (its lines merge), an empty line, a last line without an end.
+win_ini="$WINEPREFIX/drive_c/windows/win.ini"
+rm -rf "$win_ini"
 printf '; written by files-live\r\n[vornak]\r\nalpha=1\r\n\r\nbeta=two words\r\n[other]\r\ngamma=3\r\n[VORNAK]\r\ndelta=4\r\nz' \
-  > "$WINEPREFIX/drive_c/windows/win.ini"
+  > "$win_ini"
 
 wine VORNAK95.EXE /LOG || fail "exit status $?"
 [ -f VORNAK95.LOG ] || fail "no VORNAK95.LOG"
@@ -52,4 +54,11 @@ for letter in C Z; do
   done
 done
 grep -qx 'Drive Type : Hard Disk' <<<"$(sed -n '/^--- C ---$/,/^Free Bytes/p' <<<"$drive")" || fail "C: is no hard disk"
+# A win.ini that is a directory cannot be opened: WIN.INI stays empty and the
+# run goes on to SYSTEM.INI.
+rm -f "$win_ini" && mkdir "$win_ini"
+wine VORNAK95.EXE /LOG || fail "exit status $? with win.ini a directory"
+mapfile -t log < <(tr -d '\r' < VORNAK95.LOG)
+rmdir "$win_ini"
+[ $(( $(index_of SYSTEM.INI) - $(index_of WIN.INI) )) = 1 ] || fail "lines under a win.ini directory"
 echo "files-live: ok"
