@@ -55,7 +55,7 @@ TEST(FilesSections, WholeReportOfAMachineMatchesItsFixture) {
   ReportHost host(m, shell);
   host.CreateTree(o, 0, 100, 100);
   host.RunAnalysis(nullptr);
-  EXPECT_EQ(Escaped(o, kNoItem), test::ReadFile(dir + "expected.outline"));
+  test::ExpectMatchesFixture(Escaped(o, kNoItem), dir + "expected.outline");
 }
 
 std::string Windows(size_t count, const std::string& title = "w") {
