@@ -20,6 +20,15 @@ class LiveMachine : public Machine {
   uint32_t Nuvash32Version() override;
 
   // --- Processor probes and kernels (live_harlix.cpp)
+  uint32_t CheckCpuid() override;
+  CpuidRegs Cpuid(uint32_t leaf) override;
+  std::string CpuidVendor() override;
+  uint32_t CheckCyrix() override;
+  uint32_t ReadCyrixReg(uint32_t index) override;
+  uint32_t FDivDetect() override;
+  uint32_t RunKernel(Kernel kernel) override;
+  uint32_t Convert2Point(uint32_t time) override;
+  uint32_t Convert2PointMem(uint32_t time) override;
 
   // --- PC-98 BIOS work area and ports (live_pc98.cpp)
 

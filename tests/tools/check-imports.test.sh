@@ -14,6 +14,13 @@ binaries=("$bin/VORNAK95.EXE" "$bin/NUVASH32.dll")
 [ -f "$bin/Harlix.dll" ] && binaries+=("$bin/Harlix.dll")
 "$check" "${binaries[@]}" || fail "our binaries: $("$check" "${binaries[@]}" 2>&1 | head -5)"
 
+# The program binds 31 of Harlix.dll's 32 exports, all but HLX_WriteCyrixReg.
+if [ -f "$bin/Harlix.dll" ]; then
+  hlx=$(i686-w64-mingw32-objdump -p "$bin/VORNAK95.EXE" | sed -n '/DLL Name: Harlix.dll/,/^$/p' | grep -o 'HLX_[A-Za-z0-9]*')
+  [ "$(wc -l <<<"$hlx")" = 31 ] || fail "VORNAK95.EXE imports $(wc -l <<<"$hlx") Harlix exports, expected 31"
+  grep -qx HLX_WriteCyrixReg <<<"$hlx" && fail "VORNAK95.EXE imports HLX_WriteCyrixReg"
+fi
+
 # A test build that calls GetTickCount64 (Vista and later).
 cat > "$dir/late.c" <<'C'
 #include <windows.h>
