@@ -1,5 +1,7 @@
 # Win32 build: VORNAK95.EXE and its two DLLs, plus the tests that run under Wine.
 enable_language(RC)
+# The guarded PC-98 port and BIOS accessors are assembly (no __try in g++).
+enable_language(ASM)
 # Only system DLLs at run time: no libgcc/libstdc++/winpthread DLLs beside us.
 set(STATIC_RUNTIME -static -static-libgcc -static-libstdc++)
 add_compile_definitions(WINVER=0x0400 _WIN32_WINNT=0x0400 _WIN32_IE=0x0300)
@@ -12,8 +14,10 @@ if(EXISTS ${CMAKE_SOURCE_DIR}/harlix/CMakeLists.txt)
   add_subdirectory(harlix)
 endif()
 
-file(GLOB SHELL_SOURCES CONFIGURE_DEPENDS app/win32/*.cpp platform/win32/*.cpp)
-add_executable(VORNAK95 WIN32 ${SHELL_SOURCES} res/vornak95.rc)
+file(GLOB LIVE_SOURCES CONFIGURE_DEPENDS platform/win32/*.cpp)
+set(LIVE_SOURCES ${LIVE_SOURCES} platform/win32/pc98_io.S)
+file(GLOB SHELL_SOURCES CONFIGURE_DEPENDS app/win32/*.cpp)
+add_executable(VORNAK95 WIN32 ${SHELL_SOURCES} ${LIVE_SOURCES} res/vornak95.rc)
 set_target_properties(VORNAK95 PROPERTIES OUTPUT_NAME VORNAK95 SUFFIX .EXE)
 target_include_directories(VORNAK95 PRIVATE ${CMAKE_SOURCE_DIR})
 target_link_libraries(VORNAK95 PRIVATE vornak_core nuvash32 comctl32 gdi32 user32 kernel32)
@@ -21,6 +25,14 @@ if(TARGET harlix)
   target_link_libraries(VORNAK95 PRIVATE harlix)
 endif()
 target_link_options(VORNAK95 PRIVATE ${STATIC_RUNTIME})
+
+# The live PC-98 probe on its own, for tests/wine/pc98-probe.test.sh. It links
+# whatever the program links, since the live machine's answers need it.
+add_executable(pc98_probe_test tests/wine/pc98_probe_test.cpp ${LIVE_SOURCES})
+set_target_properties(pc98_probe_test PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
+target_include_directories(pc98_probe_test PRIVATE ${CMAKE_SOURCE_DIR})
+target_link_libraries(pc98_probe_test PRIVATE $<TARGET_PROPERTY:VORNAK95,LINK_LIBRARIES>)
+target_link_options(pc98_probe_test PRIVATE ${STATIC_RUNTIME})
 
 enable_testing()
 file(GLOB WINE_TESTS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/wine/*.test.sh)

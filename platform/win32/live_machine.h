@@ -22,6 +22,10 @@ class LiveMachine : public Machine {
   // --- Processor probes and kernels (live_harlix.cpp)
 
   // --- PC-98 BIOS work area and ports (live_pc98.cpp)
+  std::optional<uint16_t> BiosWord(uint32_t offset) override;
+  std::optional<uint8_t> BiosByte(uint32_t offset) override;
+  std::optional<uint16_t> ReadPortWord(uint32_t port) override;
+  bool WritePortWord(uint32_t port, uint16_t value) override;
 
   // --- Windows, initialisation files, drives (live_files.cpp)
 
