@@ -79,20 +79,6 @@ TEST(FlagTables, BitsAscendFromTheFpu) {
   }
 }
 
-TEST(FlagTables, ListTheDocumentedBits) {
-  auto bits = [](const FlagTable& t) {
-    std::vector<int> v;
-    for (size_t i = 0; i < t.count; ++i) v.push_back(t.lines[i].bit);
-    return v;
-  };
-  EXPECT_EQ(bits(kIntelFlagTable),
-            (std::vector<int>{0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 11, 12, 13, 14, 15, 16, 17, 18, 23, 24, 25}));
-  EXPECT_EQ(bits(kAmdK5FlagTable), (std::vector<int>{0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 12, 13, 14, 15, 23}));
-  EXPECT_EQ(bits(kAmdFlagTable), (std::vector<int>{0, 1, 2, 3, 4, 5, 7, 8, 13, 15, 16, 23}));
-  EXPECT_EQ(bits(kAmdExtendedFlagTable),
-            (std::vector<int>{0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 11, 12, 13, 14, 15, 16, 17, 22, 23, 30, 31}));
-}
-
 TEST(CacheTables, DescriptorCodesAreUniqueAndNonZero) {
   std::set<int> seen;
   for (size_t i = 0; i < kCacheDescriptorCount; ++i) {
