@@ -1,5 +1,7 @@
 # Win32 build: VORNAK95.EXE and its two DLLs, plus the tests that run under Wine.
 enable_language(RC)
+# The guarded PC-98 port and BIOS accessors are assembly (no __try in g++).
+enable_language(ASM)
 # Only system DLLs at run time: no libgcc/libstdc++/winpthread DLLs beside us.
 # PE headers the Windows 95 and NT 4.0 loaders take: OS and subsystem 4.0.
 set(STATIC_RUNTIME -static -static-libgcc -static-libstdc++
@@ -17,8 +19,10 @@ if(EXISTS ${CMAKE_SOURCE_DIR}/harlix/CMakeLists.txt)
   add_subdirectory(harlix)
 endif()
 
-file(GLOB SHELL_SOURCES CONFIGURE_DEPENDS app/win32/*.cpp platform/win32/*.cpp)
-add_executable(VORNAK95 WIN32 ${SHELL_SOURCES} res/vornak95.rc)
+file(GLOB LIVE_SOURCES CONFIGURE_DEPENDS platform/win32/*.cpp)
+set(LIVE_SOURCES ${LIVE_SOURCES} platform/win32/pc98_io.S)
+file(GLOB SHELL_SOURCES CONFIGURE_DEPENDS app/win32/*.cpp)
+add_executable(VORNAK95 WIN32 ${SHELL_SOURCES} ${LIVE_SOURCES} res/vornak95.rc)
 set_target_properties(VORNAK95 PROPERTIES OUTPUT_NAME VORNAK95 SUFFIX .EXE)
 target_include_directories(VORNAK95 PRIVATE ${CMAKE_SOURCE_DIR})
 target_link_libraries(VORNAK95 PRIVATE vornak_core nuvash32 comctl32 gdi32 user32 kernel32)
@@ -46,6 +50,15 @@ endforeach()
 add_custom_target(ordinal_imports DEPENDS ${ORDINAL_IMPORTS})
 add_dependencies(VORNAK95 ordinal_imports)
 target_link_libraries(VORNAK95 PRIVATE ${ORDINAL_IMPORTS} ddraw d3drm dsound winmm)
+
+# The live PC-98 probe on its own, for tests/wine/pc98-probe.test.sh. It links
+# whatever the program links, since the live machine's answers need it.
+add_executable(pc98_probe_test tests/wine/pc98_probe_test.cpp ${LIVE_SOURCES})
+set_target_properties(pc98_probe_test PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
+target_include_directories(pc98_probe_test PRIVATE ${CMAKE_SOURCE_DIR})
+target_link_libraries(pc98_probe_test PRIVATE $<TARGET_PROPERTY:VORNAK95,LINK_LIBRARIES>)
+target_link_options(pc98_probe_test PRIVATE ${STATIC_RUNTIME})
+add_dependencies(pc98_probe_test ordinal_imports)
 
 enable_testing()
 # The native build beside this one (the Makefile's layout), for the replay

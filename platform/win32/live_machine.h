@@ -31,6 +31,10 @@ class LiveMachine : public Machine {
   uint32_t Convert2PointMem(uint32_t time) override;
 
   // --- PC-98 BIOS work area and ports (live_pc98.cpp)
+  std::optional<uint16_t> BiosWord(uint32_t offset) override;
+  std::optional<uint8_t> BiosByte(uint32_t offset) override;
+  std::optional<uint16_t> ReadPortWord(uint32_t port) override;
+  bool WritePortWord(uint32_t port, uint16_t value) override;
 
   // --- Windows, initialisation files, drives (live_files.cpp)
   std::vector<PaintedWindow> BroadcastPaint() override;
