@@ -41,7 +41,7 @@ void DirectXSetupCommand(ProgramStarter& starter) {
   // Without the Windows folder there is no drive to look on; the first
   // attempt's own result is the one to report.
   if (!windows.empty()) r = starter.WinExec(Quoted(DirectXSetupSecondPath(windows)), kShowNormal);
-  if (const char* text = DirectXSetupMessage(r)) starter.MessageBox(text);
+  if (const char* text = DirectXSetupMessage(r)) starter.ShowMessage(text);
 }
 
 void ControlPanelCommand(ProgramStarter& starter) {

@@ -14,7 +14,7 @@ class ProgramStarter {
   virtual uint32_t WinExec(const std::string& commandLine, int showCommand) = 0;
   virtual std::string WindowsDirectory() = 0;  // "" when it cannot be read
   // An OK box owned by the main window, captioned with the application title.
-  virtual void MessageBox(const std::string& text) = 0;
+  virtual void ShowMessage(const std::string& text) = 0;
 };
 
 // DxSETUP.EXE on the program path; else the copy under "program files" on

@@ -16,7 +16,7 @@ file(GLOB SHELL_SOURCES CONFIGURE_DEPENDS app/win32/*.cpp platform/win32/*.cpp)
 add_executable(VORNAK95 WIN32 ${SHELL_SOURCES} res/vornak95.rc)
 set_target_properties(VORNAK95 PROPERTIES OUTPUT_NAME VORNAK95 SUFFIX .EXE)
 target_include_directories(VORNAK95 PRIVATE ${CMAKE_SOURCE_DIR})
-target_link_libraries(VORNAK95 PRIVATE vornak_core nuvash32 comctl32 gdi32 user32 kernel32)
+target_link_libraries(VORNAK95 PRIVATE vornak_core nuvash32 comctl32 comdlg32 gdi32 user32 kernel32)
 if(TARGET harlix)
   target_link_libraries(VORNAK95 PRIVATE harlix)
 endif()
@@ -34,3 +34,8 @@ foreach(t ${WINE_TESTS})
     ENVIRONMENT "VORNAK_BIN=${CMAKE_BINARY_DIR}/bin;VORNAK_BUILD=${CMAKE_BINARY_DIR};VORNAK_SOURCE=${CMAKE_SOURCE_DIR};VORNAK_NATIVE=${VORNAK_NATIVE_BUILD}"
     RUN_SERIAL TRUE TIMEOUT 600)
 endforeach()
+
+# The helper that drives the running program in the shell's Wine test.
+add_executable(shell_driver tests/wine/shell_driver.cpp)
+target_link_libraries(shell_driver PRIVATE user32)
+target_link_options(shell_driver PRIVATE ${STATIC_RUNTIME})

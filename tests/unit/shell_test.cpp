@@ -40,7 +40,7 @@ class FakeStarter : public ProgramStarter {
     return it == results.end() ? 2 : it->second;
   }
   std::string WindowsDirectory() override { return windows; }
-  void MessageBox(const std::string& text) override { boxes.push_back(text); }
+  void ShowMessage(const std::string& text) override { boxes.push_back(text); }
 
   std::map<std::string, uint32_t> results;
   std::string windows = "D:\\WINDOWS";
