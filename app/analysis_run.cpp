@@ -3,6 +3,10 @@
 #include <cstdio>
 
 #include "app/wsformat.h"
+#include "probes/directx_section.h"
+#include "probes/drive_info.h"
+#include "probes/ini_files.h"
+#include "probes/window_list.h"
 
 namespace vornak {
 
@@ -59,22 +63,23 @@ void ReportHost::RunAnalysis(const char* logPath) {
   a.Add(root, WsFormat("NUVASH32 Version : %.2x.%.2x", ver >> 8, ver & 0xFF));
 
   a.Status("System Analyzing[DirectX]");
+  DirectXSection(a, root);
 
   a.Status("System Analyzing[Windows Status]");
   const Item windows = a.Add(root, "Windows");
   a.Add(windows, "System");
 
   a.Status("Analyz:Win Thread");
-  a.Add(windows, "Thread");
+  WindowListSection(a, a.Add(windows, "Thread"));
 
   a.Status("Analyz:Initial File");
   const Item initial = a.Add(root, "Initial File");
-  a.Add(initial, "WIN.INI");
-  a.Add(initial, "SYSTEM.INI");
+  WinIniSection(a, a.Add(initial, "WIN.INI"));
+  SystemIniSection(a, a.Add(initial, "SYSTEM.INI"));
   tree.Expand(initial);
 
   a.Status("Analyz:Drive Info");
-  a.Add(root, "Drive Info");
+  DriveSection(a, a.Add(root, "Drive Info"));
   tree.Expand(root);
 
   shell_.FocusTree();

@@ -25,16 +25,18 @@ std::vector<Item> MemoryOutline::Children(Item parent) const {
 }
 
 Item MemoryOutline::FirstChild(Item parent) {
-  std::vector<Item> c = Children(parent);
-  return c.empty() ? kNoItem : c.front();
+  const std::vector<Item>* c = parent == kNoItem ? &rootItems_ : nullptr;
+  if (!c) {
+    const Node* n = Get(parent);
+    if (!n) return kNoItem;
+    c = &n->children;
+  }
+  return c->empty() ? kNoItem : c->front();
 }
 
 Item MemoryOutline::NextSibling(Item item) {
   const Node* n = Get(item);
-  if (!n) return kNoItem;
-  std::vector<Item> s = Children(n->parent);
-  auto it = std::find(s.begin(), s.end(), item);
-  return (it == s.end() || it + 1 == s.end()) ? kNoItem : *(it + 1);
+  return n ? n->next : kNoItem;
 }
 
 Item MemoryOutline::Parent(Item item) const {
@@ -51,11 +53,15 @@ std::string MemoryOutline::FullText(Item item) const {
 
 Item MemoryOutline::Insert(Item parent, Item after, const std::string& text) {
   if (parent != kNoItem && !Get(parent)) return kNoItem;
-  nodes_.push_back(Node{parent, text, {}, false, true});
+  nodes_.push_back(Node{parent, kNoItem, text, {}, false, true});
   Item item = nodes_.size();
   std::vector<Item>& list = parent == kNoItem ? rootItems_ : Get(parent)->children;
-  auto pos = std::find(list.begin(), list.end(), after);
-  list.insert(pos == list.end() ? list.end() : pos + 1, item);
+  // Items are nearly always added after the last child: search from the end.
+  auto pos = std::find(list.rbegin(), list.rend(), after);
+  auto at = pos == list.rend() ? list.end() : pos.base();
+  at = list.insert(at, item);
+  if (at != list.begin()) Get(*(at - 1))->next = item;
+  if (at + 1 != list.end()) Get(item)->next = *(at + 1);
   return item;
 }
 
@@ -101,7 +107,9 @@ intptr_t MemoryOutline::DeleteItem(Item item) {
   Node* n = Get(item);
   if (!n) return 0;
   std::vector<Item>& list = n->parent == kNoItem ? rootItems_ : Get(n->parent)->children;
-  list.erase(std::find(list.begin(), list.end(), item));
+  auto at = std::find(list.begin(), list.end(), item);
+  if (at != list.begin()) Get(*(at - 1))->next = n->next;
+  list.erase(at);
   Remove(item);
   return 1;
 }

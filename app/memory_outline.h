@@ -39,6 +39,7 @@ class MemoryOutline : public Outline {
  private:
   struct Node {
     Item parent = kNoItem;
+    Item next = kNoItem;  // next sibling
     std::string text;
     std::vector<Item> children;
     bool expanded = false;

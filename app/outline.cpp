@@ -26,4 +26,11 @@ bool Outline::TextEqual(const std::string& a, const std::string& b) const {
   return SjisTextEqualIgnoringCase(a, b);
 }
 
+std::string Outline::EqualityKey(const std::string& text) const {
+  std::string key = text;
+  for (char& c : key)
+    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 32);
+  return key;
+}
+
 }  // namespace vornak

@@ -43,6 +43,9 @@ class Outline {
   virtual void Move(int x, int y, int width, int height) { (void)x, (void)y, (void)width, (void)height; }
   // Line equality, ignoring case.
   virtual bool TextEqual(const std::string& a, const std::string& b) const;
+  // A key that two texts share whenever TextEqual calls them equal (it may
+  // be shared by unequal texts too): the report tree's index of lines.
+  virtual std::string EqualityKey(const std::string& text) const;
 };
 
 // Case-insensitive equality that folds single-byte ASCII letters only and

@@ -28,22 +28,50 @@ Item ReportTree::AddItem(Item parent, const std::string& raw) {
   // The control takes C strings: a text ends at its first NUL, in the tree
   // and in the log alike.
   const std::string text = raw.substr(0, raw.find('\0'));
-  Item last = kNoItem;
-  for (Item c = outline_.FirstChild(parent); c != kNoItem; c = outline_.NextSibling(c)) {
-    if (outline_.TextEqual(outline_.Text(c), text)) return c;
-    last = c;
+  Children& siblings = ChildrenOf(parent);
+  // A text longer than 255 characters is never found: the control gives back
+  // only 255, so its key can match no stored one.
+  if (text.size() <= 255) {
+    auto bucket = siblings.byKey.find(Key(text));
+    if (bucket != siblings.byKey.end())
+      for (Item c : bucket->second)
+        if (outline_.TextEqual(outline_.Text(c), text)) return c;
   }
   if (logging_) AppendLogLine(logPath_, text);
-  return outline_.Insert(parent, last, text);
+  Item item = outline_.Insert(parent, siblings.last, text);
+  if (item != kNoItem) {
+    siblings.byKey[Key(text)].push_back(item);
+    siblings.last = item;
+  }
+  return item;
+}
+
+// The key under which a line is indexed: that of its first 255 characters,
+// as the control gives a text back.
+std::string ReportTree::Key(const std::string& text) const {
+  return outline_.EqualityKey(text.substr(0, 255));
+}
+
+ReportTree::Children& ReportTree::ChildrenOf(Item parent) {
+  auto found = children_.find(parent);
+  if (found != children_.end()) return found->second;
+  Children& c = children_[parent];
+  for (Item i = outline_.FirstChild(parent); i != kNoItem; i = outline_.NextSibling(i)) {
+    c.byKey[Key(outline_.Text(i))].push_back(i);
+    c.last = i;
+  }
+  return c;
 }
 
 intptr_t ReportTree::DeleteAll() {
   if (!outline_.Exists()) return 0;
+  children_.clear();
   return outline_.DeleteAll();
 }
 
 intptr_t ReportTree::DeleteItem(Item item) {
   if (item == kNoItem || !outline_.Exists()) return 0;
+  children_.clear();
   return outline_.DeleteItem(item);
 }
 

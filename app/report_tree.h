@@ -8,6 +8,8 @@
 
 #include <cstdint>
 #include <string>
+#include <unordered_map>
+#include <vector>
 
 #include "app/outline.h"
 
@@ -52,7 +54,20 @@ class ReportTree {
   Outline& outline() { return outline_; }
 
  private:
+  // Per parent: its children by a case-folded key, and its last child. The
+  // search by key keeps a section linear in its number of lines (a win.ini of
+  // many thousand lines under one header); equality is still decided by the
+  // outline's own comparison. Built from the outline on first use of a
+  // parent, dropped whenever items are deleted.
+  struct Children {
+    std::unordered_map<std::string, std::vector<Item>> byKey;
+    Item last = kNoItem;
+  };
+  Children& ChildrenOf(Item parent);
+  std::string Key(const std::string& text) const;
+
   Outline& outline_;
+  std::unordered_map<Item, Children> children_;
   bool logging_ = false;
   std::string logPath_;
   uint32_t controlId_ = 0;

@@ -1,8 +1,13 @@
 # Win32 build: VORNAK95.EXE and its two DLLs, plus the tests that run under Wine.
 enable_language(RC)
 # Only system DLLs at run time: no libgcc/libstdc++/winpthread DLLs beside us.
-set(STATIC_RUNTIME -static -static-libgcc -static-libstdc++)
-add_compile_definitions(WINVER=0x0400 _WIN32_WINNT=0x0400 _WIN32_IE=0x0300)
+# PE headers the Windows 95 and NT 4.0 loaders take: OS and subsystem 4.0.
+set(STATIC_RUNTIME -static -static-libgcc -static-libstdc++
+    -Wl,--major-os-version=4,--minor-os-version=0
+    -Wl,--major-subsystem-version=4,--minor-subsystem-version=0)
+# Declare only what Windows 95 / NT 4.0 and the first common controls offer,
+# so a newer API is a compile error rather than a program that won't load.
+add_compile_definitions(WINVER=0x0400 _WIN32_WINNT=0x0400 _WIN32_WINDOWS=0x0400 _WIN32_IE=0x0200)
 
 set(CMAKE_RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bin)
 set(CMAKE_LIBRARY_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bin)
@@ -22,6 +27,26 @@ if(TARGET harlix)
 endif()
 target_link_options(VORNAK95 PRIVATE ${STATIC_RUNTIME})
 
+# DirectX is bound at load time. DirectPlay is imported by ordinal through
+# import libraries of our own: mingw has none for DPLAY.dll at all.
+find_program(DLLTOOL NAMES ${TOOLCHAIN_PREFIX}-dlltool dlltool)
+if(NOT DLLTOOL)
+  message(FATAL_ERROR "dlltool not found: needed for the DirectPlay import libraries")
+endif()
+set(ORDINAL_IMPORTS)
+foreach(dll dplay dplayx)
+  set(def ${CMAKE_SOURCE_DIR}/platform/win32/imports/${dll}.def)
+  set(lib ${CMAKE_BINARY_DIR}/imports/lib${dll}_ordinals.a)
+  add_custom_command(OUTPUT ${lib}
+    COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_BINARY_DIR}/imports
+    COMMAND ${DLLTOOL} -k -d ${def} -l ${lib}
+    DEPENDS ${def} VERBATIM)
+  list(APPEND ORDINAL_IMPORTS ${lib})
+endforeach()
+add_custom_target(ordinal_imports DEPENDS ${ORDINAL_IMPORTS})
+add_dependencies(VORNAK95 ordinal_imports)
+target_link_libraries(VORNAK95 PRIVATE ${ORDINAL_IMPORTS} ddraw d3drm dsound winmm)
+
 enable_testing()
 # The native build beside this one (the Makefile's layout), for the replay
 # tool that some Wine tests compare against.
@@ -31,9 +56,13 @@ foreach(t ${WINE_TESTS})
   get_filename_component(name ${t} NAME_WE)
   add_test(NAME wine.${name} COMMAND bash ${t})
   set_tests_properties(wine.${name} PROPERTIES
-    ENVIRONMENT "VORNAK_BIN=${CMAKE_BINARY_DIR}/bin;VORNAK_BUILD=${CMAKE_BINARY_DIR};VORNAK_SOURCE=${CMAKE_SOURCE_DIR};VORNAK_NATIVE=${VORNAK_NATIVE_BUILD}"
+    ENVIRONMENT "VORNAK_BIN=${CMAKE_BINARY_DIR}/bin;VORNAK_WINE=${CMAKE_BINARY_DIR}/../wine;VORNAK_BUILD=${CMAKE_BINARY_DIR};VORNAK_SOURCE=${CMAKE_SOURCE_DIR};VORNAK_NATIVE=${VORNAK_NATIVE_BUILD}"
     RUN_SERIAL TRUE TIMEOUT 600)
 endforeach()
+
+# Every import must exist on Windows 95 (tools/check-imports).
+add_test(NAME imports.check
+         COMMAND bash ${CMAKE_SOURCE_DIR}/tests/tools/check-imports.test.sh ${CMAKE_BINARY_DIR}/bin)
 
 # The helper that drives the running program in the shell's Wine test.
 add_executable(shell_driver tests/wine/shell_driver.cpp)

@@ -107,4 +107,11 @@ bool TreeViewOutline::TextEqual(const std::string& a, const std::string& b) cons
   return lstrcmpiA(a.c_str(), b.c_str()) == 0;
 }
 
+// lstrcmpiA folds case by the system's locale; so does CharUpperBuffA.
+std::string TreeViewOutline::EqualityKey(const std::string& text) const {
+  std::string key = text;
+  if (!key.empty()) CharUpperBuffA(&key[0], static_cast<DWORD>(key.size()));
+  return key;
+}
+
 }  // namespace vornak

@@ -27,6 +27,7 @@ class TreeViewOutline : public Outline {
   void DeleteFont() override;
   void Move(int x, int y, int width, int height) override;
   bool TextEqual(const std::string& a, const std::string& b) const override;
+  std::string EqualityKey(const std::string& text) const override;
 
   HWND Control() const { return control_; }
 

@@ -24,8 +24,23 @@ class LiveMachine : public Machine {
   // --- PC-98 BIOS work area and ports (live_pc98.cpp)
 
   // --- Windows, initialisation files, drives (live_files.cpp)
+  std::vector<PaintedWindow> BroadcastPaint() override;
+  std::optional<std::string> WindowsDirectory() override;
+  std::optional<std::string> SystemDirectory() override;
+  std::optional<std::string> TempPath() override;
+  std::optional<std::string> ReadFileBytes(const std::string& path) override;
+  bool VolumePresent(const std::string& root) override;
+  std::optional<VolumeInfo> VolumeInformation(const std::string& root) override;
+  uint32_t DriveType(const std::string& root) override;
+  std::optional<DiskFreeSpace> DiskFree(const std::string& root) override;
 
   // --- DirectX and joysticks (live_directx.cpp)
+  Direct3DAnswer ProbeDirect3D() override;
+  DirectDrawAnswer ProbeDirectDraw(bool directDraw2) override;
+  DirectSoundAnswer ProbeDirectSound() override;
+  DirectPlayAnswer ProbeDirectPlay() override;
+  uint32_t JoyGetNumDevs() override;
+  JoyCaps JoyGetDevCaps(uint32_t device) override;
 
  private:
   HWND treeWindow_ = nullptr;

@@ -141,3 +141,35 @@ TEST(ReportTree, DeleteAllEmptiesTheTree) {
 
 }  // namespace
 }  // namespace vornak
+
+namespace vornak {
+namespace {
+
+TEST(ReportTree, DeletedLinesAreNoLongerFoundAndSiblingsStayLinked) {
+  MemoryOutline o;
+  ReportTree tree(o);
+  Item root = tree.AddRootItem("root");
+  tree.AddItem(root, "a");
+  Item b = tree.AddItem(root, "b");
+  tree.AddItem(root, "c");
+  tree.DeleteItem(b);
+  EXPECT_EQ(ChildTexts(o, root), (std::vector<std::string>{"a", "c"}));
+  EXPECT_EQ(o.NextSibling(o.FirstChild(root)), o.Find(root, "c"));
+  Item again = tree.AddItem(root, "B");
+  EXPECT_NE(again, b);
+  EXPECT_EQ(ChildTexts(o, root), (std::vector<std::string>{"a", "c", "B"}));
+}
+
+// Lines added straight to the outline, before the tree knew the parent, are
+// found all the same.
+TEST(ReportTree, FindsLinesItDidNotAddItself) {
+  MemoryOutline o;
+  Item root = o.Insert(kNoItem, kNoItem, "root");
+  Item x = o.Insert(root, kNoItem, "Existing");
+  ReportTree tree(o);
+  EXPECT_EQ(tree.AddItem(root, "EXISTING"), x);
+  EXPECT_EQ(tree.AddRootItem("ROOT"), root);
+}
+
+}  // namespace
+}  // namespace vornak

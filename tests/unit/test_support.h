@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -59,6 +60,19 @@ inline std::string ReadFile(const std::string& path) {
   std::stringstream s;
   s << in.rdbuf();
   return s.str();
+}
+
+// Compares text with a fixture file. With VORNAK_REGENERATE=1 in the
+// environment the fixture is rewritten instead; review the diff before
+// committing it.
+inline void ExpectMatchesFixture(const std::string& actual, const std::string& path) {
+  const char* regenerate = std::getenv("VORNAK_REGENERATE");
+  if (regenerate && std::string(regenerate) == "1") {
+    std::ofstream(path, std::ios::binary) << actual;
+    return;
+  }
+  EXPECT_EQ(actual, ReadFile(path)) << "fixture " << path
+                                    << " (VORNAK_REGENERATE=1 rewrites it)";
 }
 
 // Lines of a log file, split at CR LF.

@@ -11,7 +11,7 @@ unset DISPLAY
 # use_prefix NAME [win98]: select (and create once) the headless prefix NAME.
 use_prefix() {
   local name=$1 version=${2:-}
-  export WINEPREFIX="$VORNAK_BUILD/wine/$name"
+  export WINEPREFIX="${VORNAK_WINE:-$VORNAK_BUILD/wine}/$name"
   "$VORNAK_SOURCE/tools/wine-prefix" "$WINEPREFIX" $version headless
 }
 

@@ -1,0 +1,36 @@
+#!/usr/bin/env bash
+# tools/check-imports: our three binaries pass; a binary that calls a
+# function Windows 95 lacks fails with that function's name; a missing or
+# empty reference list fails rather than passing.
+set -uo pipefail
+bin=$1
+here=$(cd "$(dirname "$0")/../.." && pwd)
+check="$here/tools/check-imports"
+dir=$(mktemp -d); trap 'rm -rf "$dir"' EXIT
+failures=0
+fail() { echo "FAIL: $*" >&2; failures=$((failures + 1)); }
+
+binaries=("$bin/VORNAK95.EXE" "$bin/NUVASH32.dll")
+[ -f "$bin/Harlix.dll" ] && binaries+=("$bin/Harlix.dll")
+"$check" "${binaries[@]}" || fail "our binaries: $("$check" "${binaries[@]}" 2>&1 | head -5)"
+
+# A test build that calls GetTickCount64 (Vista and later).
+cat > "$dir/late.c" <<'C'
+#include <windows.h>
+int main(void) { return (int)GetTickCount64(); }
+C
+i686-w64-mingw32-gcc -D_WIN32_WINNT=0x0600 "$dir/late.c" -o "$dir/late.exe" || fail "cannot build the probe"
+out=$("$check" "$dir/late.exe"); rc=$?
+[ $rc = 1 ] || fail "late.exe: exit status $rc, expected 1"
+grep -q 'late.exe: kernel32.dll!GetTickCount64 is missing' <<<"$out" || fail "late.exe: message: $out"
+
+# Reference lists that are missing or empty fail the check.
+mkdir "$dir/none" "$dir/empty"
+"$check" --exports "$dir/none" "$dir/late.exe" >/dev/null; rc=$?
+[ $rc = 2 ] || fail "missing lists: exit status $rc, expected 2"
+for f in "$here"/../shared/win95-exports/*.txt; do head -n1 "$f" > "$dir/empty/$(basename "$f")"; done
+"$check" --exports "$dir/empty" "$bin/NUVASH32.dll" >/dev/null; rc=$?
+[ $rc = 2 ] || fail "empty lists: exit status $rc, expected 2"
+
+[ $failures = 0 ] && echo "check-imports: ok"
+exit $failures
