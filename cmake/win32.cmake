@@ -25,7 +25,7 @@ file(GLOB SHELL_SOURCES CONFIGURE_DEPENDS app/win32/*.cpp)
 add_executable(VORNAK95 WIN32 ${SHELL_SOURCES} ${LIVE_SOURCES} res/vornak95.rc)
 set_target_properties(VORNAK95 PROPERTIES OUTPUT_NAME VORNAK95 SUFFIX .EXE)
 target_include_directories(VORNAK95 PRIVATE ${CMAKE_SOURCE_DIR})
-target_link_libraries(VORNAK95 PRIVATE vornak_core nuvash32 comctl32 gdi32 user32 kernel32)
+target_link_libraries(VORNAK95 PRIVATE vornak_core nuvash32 comctl32 comdlg32 gdi32 user32 kernel32)
 if(TARGET harlix)
   target_link_libraries(VORNAK95 PRIVATE harlix)
 endif()
@@ -76,3 +76,8 @@ endforeach()
 # Every import must exist on Windows 95 (tools/check-imports).
 add_test(NAME imports.check
          COMMAND bash ${CMAKE_SOURCE_DIR}/tests/tools/check-imports.test.sh ${CMAKE_BINARY_DIR}/bin)
+
+# The helper that drives the running program in the shell's Wine test.
+add_executable(shell_driver tests/wine/shell_driver.cpp)
+target_link_libraries(shell_driver PRIVATE user32)
+target_link_options(shell_driver PRIVATE ${STATIC_RUNTIME})

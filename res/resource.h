@@ -1,5 +1,6 @@
 // Resource and command identifiers, in bands: resources 100-199, controls
-// 1000-1999, own commands 32771-32799, framework commands 0xE000-0xEFFF.
+// 1000-1999, own commands 32771-32799, framework commands and strings
+// 0xE000-0xEFFF.
 #pragma once
 
 #define IDR_MAINFRAME 128      // menu, accelerators, icon, document template string
@@ -27,3 +28,6 @@
 
 #define AFX_IDS_APP_TITLE 0xE000
 #define AFX_IDS_IDLEMESSAGE 0xE001
+#define IDS_OPEN_FILTER 0xE010         // the open-document dialog's file filter
+// Prompts of the system-menu commands: this base + (SC_xxx - 0xF000) / 16.
+#define IDS_SYSTEM_COMMAND_FIRST 0xEF00

@@ -6,7 +6,7 @@
 #include <memory>
 
 #include "app/command_line.h"
-#include "app/win32/shell_windows.h"
+#include "app/win32/application.h"
 #include "platform/profile/profile_machine.h"
 #include "platform/win32/live_machine.h"
 #include "res/resource.h"
@@ -53,12 +53,12 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR arguments, int showComma
     machine = recorder.get();
   }
 
-  if (!CMainFrame::Register(instance) || !CVORNAK95View::Register(instance)) return 1;
-  CMainFrame frame;
-  if (!frame.Create(instance, *machine, cl.Batch() ? SW_HIDE : showCommand)) {
+  Application app;
+  if (!app.InitInstance(instance, *machine, cl.Batch() ? SW_HIDE : showCommand)) {
     ReportError("the main window cannot be created", cl.Batch());
     return 1;
   }
+  CMainFrame& frame = app.Frame();
   live.SetTreeWindow(frame.View()->TreeControl());
 
   if (cl.Batch()) {
@@ -68,13 +68,5 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR arguments, int showComma
     return 0;
   }
   if (cl.analyze) SendMessageA(frame.Window(), WM_COMMAND, ID_START_ANALYZ, 0);
-
-  HACCEL accelerators = LoadAcceleratorsA(instance, MAKEINTRESOURCEA(IDR_MAINFRAME));
-  MSG msg;
-  while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
-    if (TranslateAcceleratorA(frame.Window(), accelerators, &msg)) continue;
-    TranslateMessage(&msg);
-    DispatchMessageA(&msg);
-  }
-  return static_cast<int>(msg.wParam);
+  return app.Run();
 }

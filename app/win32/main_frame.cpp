@@ -1,8 +1,9 @@
-// CMainFrame: the main window with its menu bar and status bar. Commands the
-// view owns are passed on to it.
+// CMainFrame: the main window with its menu bar and status bar. Commands
+// travel view first, then here, then to the document and the application.
 #include <windows.h>
-#include <commctrl.h>
 
+#include "app/outside_programs.h"
+#include "app/win32/program_starter.h"
 #include "app/win32/shell_windows.h"
 #include "res/resource.h"
 
@@ -10,7 +11,13 @@ namespace vornak {
 
 namespace {
 const char kFrameClass[] = "VORNAK95:MainFrame";
+
+std::string LoadText(HINSTANCE instance, UINT id) {
+  char buffer[256] = {0};
+  LoadStringA(instance, id, buffer, sizeof buffer);
+  return buffer;
 }
+}  // namespace
 
 bool CMainFrame::Register(HINSTANCE instance) {
   WNDCLASSA wc = {};
@@ -24,11 +31,12 @@ bool CMainFrame::Register(HINSTANCE instance) {
   return RegisterClassA(&wc) != 0;
 }
 
-bool CMainFrame::Create(HINSTANCE instance, Machine& machine, int showCommand) {
+bool CMainFrame::Create(HINSTANCE instance, Machine& machine, CommandTarget& next,
+                        const std::string& title, int showCommand) {
   instance_ = instance;
   machine_ = &machine;
-  char title[128] = "VORNAK95";
-  HWND w = CreateWindowExA(0, kFrameClass, title, WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN,
+  next_ = &next;
+  HWND w = CreateWindowExA(0, kFrameClass, title.c_str(), WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN,
                            CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr,
                            nullptr, instance, this);
   if (!w) return false;
@@ -51,61 +59,86 @@ LRESULT CMainFrame::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_CREATE: return OnCreate() ? 0 : -1;
     case WM_SIZE: OnSize(LOWORD(lParam), HIWORD(lParam)); return 0;
+    case WM_SETFOCUS: OnSetFocus(); return 0;
     case WM_COMMAND: OnCommand(LOWORD(wParam)); return 0;
+    case WM_MENUSELECT: OnMenuSelect(LOWORD(wParam), HIWORD(wParam)); return 0;
+    case WM_EXITMENULOOP: OnExitMenuLoop(); return 0;
     case WM_DESTROY: PostQuitMessage(0); return 0;
   }
   return DefWindowProcA(window_, message, wParam, lParam);
 }
 
+// Without its status bar the window does not open.
 bool CMainFrame::OnCreate() {
-  statusBar_ = CreateStatusWindowA(WS_CHILD | WS_VISIBLE | CCS_BOTTOM, "Ready", window_,
-                                   ID_VIEW_STATUS_BAR);
-  if (!statusBar_) return false;
+  if (!statusBar_.Create(window_, ID_VIEW_STATUS_BAR, LoadText(instance_, AFX_IDS_IDLEMESSAGE)))
+    return false;
   view_ = std::make_unique<CVORNAK95View>(*machine_, *this);
   return view_->Create(instance_, window_);
 }
 
 void CMainFrame::OnSize(int cx, int cy) {
-  int statusHeight = 0;
-  if (statusBar_ && IsWindowVisible(statusBar_)) {
-    SendMessageA(statusBar_, WM_SIZE, 0, 0);
-    RECT r;
-    GetWindowRect(statusBar_, &r);
-    statusHeight = r.bottom - r.top;
-  }
-  if (view_ && view_->Window()) MoveWindow(view_->Window(), 0, 0, cx, cy - statusHeight, TRUE);
+  statusBar_.Layout();
+  if (view_ && view_->Window()) MoveWindow(view_->Window(), 0, 0, cx, cy - statusBar_.Height(), TRUE);
 }
 
+void CMainFrame::OnSetFocus() {
+  if (view_ && view_->Window()) SetFocus(view_->Window());
+}
+
+void CMainFrame::OnIdle() { statusBar_.UpdateIndicators(); }
+
 void CMainFrame::ToggleStatusBar() {
-  bool visible = IsWindowVisible(statusBar_) != 0;
-  ShowWindow(statusBar_, visible ? SW_HIDE : SW_SHOW);
+  const bool visible = statusBar_.Visible();
+  ShowWindow(statusBar_.Window(), visible ? SW_HIDE : SW_SHOW);
   CheckMenuItem(GetMenu(window_), ID_VIEW_STATUS_BAR, visible ? MF_UNCHECKED : MF_CHECKED);
   RECT r;
   GetClientRect(window_, &r);
   OnSize(r.right, r.bottom);
 }
 
+// The edit and pane commands have no handler anywhere: they do nothing.
 void CMainFrame::OnCommand(UINT id) {
+  if (view_ && view_->OnCommand(id)) return;
   switch (id) {
-    case ID_START_ANALYZ: view_->Host().StartAnalyzCommand(); break;
-    case ID_FILE_SAVE_AS: view_->Host().SaveLogCommand(); break;
-    case ID_FILE_SAVE: view_->Host().SaveAndOpenLogCommand(); break;
-    case ID_VIEW_STATUS_BAR: ToggleStatusBar(); break;
-    case ID_APP_EXIT: DestroyWindow(window_); break;
+    case ID_DIRECTX_SETUP: DirectXSetupCommand(); return;
+    case ID_CONTROL_PANEL: ControlPanelCommand(); return;
+    case ID_VIEW_STATUS_BAR: ToggleStatusBar(); return;
+    case ID_APP_EXIT: DestroyWindow(window_); return;
   }
+  next_->OnCommand(id);
 }
 
-void CMainFrame::SetStatusText(const std::string& text) {
-  if (!statusBar_) return;
-  SetWindowTextA(statusBar_, text.c_str());
-  SendMessageA(statusBar_, WM_PAINT, 0, 0);
+// The prompt of the selected item, its first line; popups, separators and
+// our own commands have none. System-menu items use the framework's band.
+void CMainFrame::OnMenuSelect(UINT item, UINT flags) {
+  if (flags == 0xFFFF) {
+    OnExitMenuLoop();
+    return;
+  }
+  UINT id = item;
+  if (flags & (MF_POPUP | MF_SEPARATOR)) id = 0;
+  else if (flags & MF_SYSMENU && item >= 0xF000) id = IDS_SYSTEM_COMMAND_FIRST + ((item - 0xF000) >> 4);
+  std::string prompt = id ? LoadText(instance_, id) : "";
+  const size_t end = prompt.find('\n');
+  if (end != std::string::npos) prompt.resize(end);
+  statusBar_.SetMessage(prompt);
 }
 
-std::string CMainFrame::StatusText() {
-  char buffer[80] = {0};
-  if (statusBar_) GetWindowTextA(statusBar_, buffer, sizeof buffer);
-  return buffer;
+void CMainFrame::OnExitMenuLoop() { statusBar_.SetMessage(statusBar_.IdleText()); }
+
+void CMainFrame::DirectXSetupCommand() {
+  LiveProgramStarter starter(window_, LoadText(instance_, AFX_IDS_APP_TITLE));
+  vornak::DirectXSetupCommand(starter);
 }
+
+void CMainFrame::ControlPanelCommand() {
+  LiveProgramStarter starter(window_, LoadText(instance_, AFX_IDS_APP_TITLE));
+  vornak::ControlPanelCommand(starter);
+}
+
+void CMainFrame::SetStatusText(const std::string& text) { statusBar_.SetMessage(text); }
+
+std::string CMainFrame::StatusText() { return statusBar_.Message(); }
 
 void CMainFrame::RepaintView() {
   if (!view_ || !view_->Window()) return;

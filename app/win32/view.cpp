@@ -1,6 +1,8 @@
-// CVORNAK95View: hosts the report tree and the start page over a tiled
-// background.
+// CVORNAK95View: hosts the start page and the report tree over a tiled
+// background, and places the main window when it is created.
+#include "app/html_text.h"
 #include "app/win32/shell_windows.h"
+#include "app/window_placement.h"
 #include "nuvash32/nuvash32.h"
 #include "res/resource.h"
 
@@ -8,7 +10,9 @@ namespace vornak {
 
 namespace {
 const char kViewClass[] = "VORNAK95:View";
-}
+constexpr UINT kHtmlPaneId = 2;
+constexpr int kTileWidth = 64, kTileHeight = 32;
+}  // namespace
 
 bool CVORNAK95View::Register(HINSTANCE instance) {
   WNDCLASSA wc = {};
@@ -17,12 +21,15 @@ bool CVORNAK95View::Register(HINSTANCE instance) {
   wc.hCursor = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
   wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
   wc.lpszClassName = kViewClass;
-  return RegisterClassA(&wc) != 0;
+  return RegisterClassA(&wc) != 0 && CHtmlViewCtl::Register(instance);
 }
 
+// A caption bar of its own on top of the usual child view; clipping the
+// children keeps the background from being drawn over the start page.
 bool CVORNAK95View::Create(HINSTANCE instance, HWND frame) {
-  return CreateWindowExA(0, kViewClass, "", WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN, 0, 0, 0, 0,
-                         frame, nullptr, instance, this) != nullptr;
+  return CreateWindowExA(WS_EX_CLIENTEDGE, kViewClass, "",
+                         WS_CHILD | WS_VISIBLE | WS_CAPTION | WS_CLIPCHILDREN, 0, 0, 0, 0, frame,
+                         nullptr, instance, this) != nullptr;
 }
 
 LRESULT CALLBACK CVORNAK95View::WindowProc(HWND w, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -37,29 +44,58 @@ LRESULT CALLBACK CVORNAK95View::WindowProc(HWND w, UINT message, WPARAM wParam, 
 
 LRESULT CVORNAK95View::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
-    case WM_CREATE: OnCreate(); return 0;
+    case WM_CREATE: return OnCreate() ? 0 : -1;
     case WM_SIZE: OnSize(LOWORD(lParam), HIWORD(lParam)); return 0;
     case WM_PAINT: OnPaint(); return 0;
   }
   return DefWindowProcA(window_, message, wParam, lParam);
 }
 
-void CVORNAK95View::OnCreate() {
+bool CVORNAK95View::OnCommand(UINT id) {
+  switch (id) {
+    case ID_START_ANALYZ: host_.StartAnalyzCommand(); return true;
+    case ID_FILE_SAVE_AS: host_.SaveLogCommand(); return true;
+  }
+  return false;
+}
+
+bool CVORNAK95View::OnCreate() {
+  PlaceMainWindow();
   HINSTANCE instance = reinterpret_cast<HINSTANCE>(GetWindowLongA(window_, GWL_HINSTANCE));
-  htmlPane_ = CreateWindowExA(0, "STATIC", "HTML:VORNAK95", WS_CHILD | WS_VISIBLE | WS_BORDER,
-                              0, 0, 0, 0, window_, reinterpret_cast<HMENU>(2), instance, nullptr);
+  RECT client;
+  GetClientRect(window_, &client);
+  if (!htmlPane_.Create(instance, window_, client, kHtmlPaneId)) return false;
+  ShowWindow(htmlPane_.Window(), SW_SHOW);
+
+  char directory[4096] = {0};
+  const DWORD n = GetCurrentDirectoryA(sizeof directory, directory);
+  // A folder name too long for the buffer leaves it unfilled: name the page
+  // alone rather than a half-read path.
+  htmlPane_.Navigate(n > 0 && n < sizeof directory ? StartPagePath(directory) : "vornak95.htm");
+
   RECT r;
   GetWindowRect(window_, &r);
-  int width = r.right - 3 * GetSystemMetrics(SM_CXDLGFRAME);
-  int height = r.bottom - 3 * GetSystemMetrics(SM_CYDLGFRAME) - GetSystemMetrics(SM_CYCAPTION);
+  const int width = r.right - 3 * GetSystemMetrics(SM_CXDLGFRAME);
+  const int height = r.bottom - 3 * GetSystemMetrics(SM_CYDLGFRAME) - GetSystemMetrics(SM_CYCAPTION);
   host_.CreateTree(outline_, reinterpret_cast<uintptr_t>(window_), width, height);
+  return true;
+}
+
+// Centred at three quarters of the usable screen, whatever size the main
+// window had before.
+void CVORNAK95View::PlaceMainWindow() {
+  const WindowPlacement p =
+      MainWindowPlacement(GetSystemMetrics(SM_CXFULLSCREEN), GetSystemMetrics(SM_CYFULLSCREEN));
+  MoveWindow(GetParent(window_), p.x, p.y, p.width, p.height, TRUE);
 }
 
 void CVORNAK95View::OnSize(int cx, int cy) {
-  if (htmlPane_) MoveWindow(htmlPane_, 0, 0, cx, cy, TRUE);
+  if (htmlPane_.Window()) MoveWindow(htmlPane_.Window(), 0, 0, cx, cy, TRUE);
   host_.ResizeTree(cx, cy);
 }
 
+// Tiles bitmap 132 over the whole window rectangle; the children clip it, so
+// it shows in the tree's margin and while a run hides the tree.
 void CVORNAK95View::OnPaint() {
   PAINTSTRUCT ps;
   HDC dc = BeginPaint(window_, &ps);
@@ -68,16 +104,16 @@ void CVORNAK95View::OnPaint() {
   if (tile) {
     RECT r;
     GetWindowRect(window_, &r);
-    int w = r.right - r.left, h = r.bottom - r.top;
-    for (int x = 0; x < w + 64; x += 64)
-      for (int y = 0; y < h; y += 32) DrawBitmap(dc, x, y, tile);
+    const int w = r.right - r.left, h = r.bottom - r.top;
+    for (int x = 0; x < w + kTileWidth; x += kTileWidth)
+      for (int y = 0; y < h; y += kTileHeight) DrawBitmap(dc, x, y, tile);
     DeleteObject(tile);
   }
   EndPaint(window_, &ps);
 }
 
 void CVORNAK95View::HideHtmlPane() {
-  if (htmlPane_) ShowWindow(htmlPane_, SW_HIDE);
+  if (htmlPane_.Window()) ShowWindow(htmlPane_.Window(), SW_HIDE);
 }
 
 }  // namespace vornak

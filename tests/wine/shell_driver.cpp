@@ -1,0 +1,129 @@
+// shell_driver: drives a running VORNAK95.EXE from outside for the Wine tests
+// and the screenshots. Finds the main window by its class and prints what a
+// test checks, one fact per line; exit status 1 when the window is missing.
+//
+//   shell_driver wait SECONDS        until the main window is visible
+//   shell_driver metrics             screen and full-screen client sizes
+//   shell_driver rect                the main window's rectangle: x y width height
+//   shell_driver state               visibility of the panes, the status text
+//   shell_driver command ID          WM_COMMAND sent, returns when handled
+//   shell_driver post ID             WM_COMMAND posted (for modal boxes)
+//   shell_driver key VK              a key press posted to the main window
+//   shell_driver dialog CAPTION SECONDS   texts of that box's controls, then OK
+#include <windows.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+namespace {
+
+const char kFrameClass[] = "VORNAK95:MainFrame";
+
+HWND Frame() { return FindWindowA(kFrameClass, nullptr); }
+
+struct Search {
+  const char* cls;
+  HWND found;
+};
+
+BOOL CALLBACK MatchClass(HWND w, LPARAM p) {
+  auto* s = reinterpret_cast<Search*>(p);
+  char name[64] = {0};
+  GetClassNameA(w, name, sizeof name);
+  if (lstrcmpiA(name, s->cls) != 0) return TRUE;
+  s->found = w;
+  return FALSE;
+}
+
+// The first descendant of the given class (the panes sit inside the view).
+HWND FindDescendant(HWND parent, const char* cls) {
+  Search search = {cls, nullptr};
+  EnumChildWindows(parent, MatchClass, reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}
+
+int Visible(HWND w) { return w && IsWindowVisible(w) ? 1 : 0; }
+
+int State(HWND frame) {
+  HWND view = FindDescendant(frame, "VORNAK95:View");
+  HWND html = FindDescendant(frame, "VORNAK95:HtmlView");
+  HWND tree = FindDescendant(frame, "SysTreeView32");
+  HWND status = FindDescendant(frame, "msctls_statusbar32");
+  char text[128] = {0};
+  if (status) GetWindowTextA(status, text, sizeof text);
+  char title[128] = {0};
+  GetWindowTextA(frame, title, sizeof title);
+  std::printf("title=%s\n", title);
+  std::printf("view=%d caption=%d\n", Visible(view),
+              view && (GetWindowLongA(view, GWL_STYLE) & WS_CAPTION) == WS_CAPTION ? 1 : 0);
+  std::printf("html=%d\ntree=%d\nstatusbar=%d\nstatus=%s\n", Visible(html), Visible(tree),
+              Visible(status), text);
+  if (html) {
+    GetWindowTextA(html, text, sizeof text);
+    std::printf("html-name=%s html-style=%08lx html-id=%d\n", text,
+                static_cast<unsigned long>(GetWindowLongA(html, GWL_STYLE)), GetDlgCtrlID(html));
+  }
+  return 0;
+}
+
+int Dialog(const char* caption, int seconds) {
+  HWND box = nullptr;
+  for (int i = 0; i < seconds * 10 && !box; ++i, Sleep(100)) box = FindWindowA("#32770", caption);
+  if (!box) {
+    std::printf("no box \"%s\"\n", caption);
+    return 1;
+  }
+  for (HWND c = GetWindow(box, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) {
+    char text[256] = {0};
+    GetWindowTextA(c, text, sizeof text);
+    std::printf("%d:%s\n", GetDlgCtrlID(c), text);
+  }
+  PostMessageA(box, WM_COMMAND, IDOK, 0);
+  return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc < 2) return 2;
+  const char* verb = argv[1];
+  const long arg = argc > 2 ? std::strtol(argv[2], nullptr, 0) : 0;
+  if (!std::strcmp(verb, "metrics")) {
+    std::printf("screen %d %d\nfullscreen %d %d\n", GetSystemMetrics(SM_CXSCREEN),
+                GetSystemMetrics(SM_CYSCREEN), GetSystemMetrics(SM_CXFULLSCREEN),
+                GetSystemMetrics(SM_CYFULLSCREEN));
+    return 0;
+  }
+  if (!std::strcmp(verb, "dialog")) return argc > 3 ? Dialog(argv[2], std::atoi(argv[3])) : 2;
+  if (!std::strcmp(verb, "wait")) {
+    for (long i = 0; i < arg * 10; ++i, Sleep(100))
+      if (Visible(Frame())) return 0;
+    return 1;
+  }
+  HWND frame = Frame();
+  if (!frame) {
+    std::printf("no main window\n");
+    return 1;
+  }
+  if (!std::strcmp(verb, "rect")) {
+    RECT r;
+    GetWindowRect(frame, &r);
+    std::printf("%ld %ld %ld %ld\n", r.left, r.top, r.right - r.left, r.bottom - r.top);
+    return 0;
+  }
+  if (!std::strcmp(verb, "state")) return State(frame);
+  if (!std::strcmp(verb, "command")) {
+    DWORD_PTR result = 0;
+    // An analysis under emulation takes a while; the reply comes after it.
+    return SendMessageTimeoutA(frame, WM_COMMAND, static_cast<WPARAM>(arg), 0, SMTO_NORMAL,
+                               600000, &result) ? 0 : 1;
+  }
+  if (!std::strcmp(verb, "post")) return PostMessageA(frame, WM_COMMAND, static_cast<WPARAM>(arg), 0) ? 0 : 1;
+  if (!std::strcmp(verb, "key")) {
+    PostMessageA(frame, WM_KEYDOWN, static_cast<WPARAM>(arg), 1);
+    PostMessageA(frame, WM_KEYUP, static_cast<WPARAM>(arg), 0xC0000001);
+    return 0;
+  }
+  return 2;
+}
