@@ -1,5 +1,9 @@
 // The System section: version and platform lines, the processor-type table
 // and its two branches, memory figures, display capabilities and fonts.
+#include <set>
+
+#include "probes/display_tables.h"
+#include "probes/processor_type_table.h"
 #include "probes/system_section.h"
 #include "section_fixture.h"
 
@@ -150,6 +154,24 @@ TEST(DisplaySection, AllBitsSetInEveryGroup) {
     EXPECT_EQ(lines.size(), count) << group;
     for (const std::string& line : lines) EXPECT_EQ(line.substr(line.size() - 5), ": Yes") << group;
   }
+}
+
+TEST(DisplayTables, EachBitOnceAndOneTextDirective) {
+  for (size_t g = 0; g < kCapabilityGroupCount; ++g) {
+    const CapabilityGroup& group = kCapabilityGroups[g];
+    uint32_t seen = 0;
+    for (size_t i = 0; i < group.count; ++i) {
+      const CapabilityLine& l = group.lines[i];
+      EXPECT_EQ(l.bit & (l.bit - 1), 0u) << group.title << " row " << i;
+      EXPECT_EQ(seen & l.bit, 0u) << group.title << " row " << i;
+      seen |= l.bit;
+      const std::string f = l.format;
+      EXPECT_TRUE(f.find("%s") != std::string::npos && f.find('%') == f.rfind('%')) << f;
+    }
+  }
+  std::set<uint32_t> types;
+  for (size_t i = 0; i < kProcessorTypeCount; ++i)
+    EXPECT_TRUE(types.insert(kProcessorTypes[i].type).second) << kProcessorTypes[i].line;
 }
 
 struct BitCase {
