@@ -6,6 +6,7 @@
 #include "probes/directx_section.h"
 #include "probes/drive_info.h"
 #include "probes/ini_files.h"
+#include "probes/system_section.h"
 #include "probes/window_list.h"
 
 namespace vornak {
@@ -67,7 +68,7 @@ void ReportHost::RunAnalysis(const char* logPath) {
 
   a.Status("System Analyzing[Windows Status]");
   const Item windows = a.Add(root, "Windows");
-  a.Add(windows, "System");
+  SystemSection(a, a.Add(windows, "System"), root);
 
   a.Status("Analyz:Win Thread");
   WindowListSection(a, a.Add(windows, "Thread"));

@@ -1,6 +1,6 @@
 // The benchmark sections of the report. The CPU section runs the time-stamp
-// section (processor families 5 and 6) or the speed section, then the memory
-// section, under its "----- VORNAK Harlix -----" line; where no processor
+// section (processor families 5 and 6 with a time-stamp counter) or the speed
+// section, then the memory section, under its "----- VORNAK Harlix -----" line; where no processor
 // benchmark can run, AddBenchHeaderSection adds that line with the memory
 // section alone.
 #pragma once

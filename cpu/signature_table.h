@@ -11,6 +11,11 @@ namespace vornak {
 inline constexpr uint32_t kWholeSignature = 0xFFFFFFFFu;
 inline constexpr uint32_t kTypeFamilyModel = 0xFFF0u;
 inline constexpr uint32_t kTypeFamily = 0xFF00u;
+inline constexpr uint32_t kLow12Bits = 0xFFFu;
+inline constexpr uint32_t kFamilyModel = 0xFF0u;
+inline constexpr uint32_t kModelBits = 0xF0u;
+// A row with this mask and value 0 matches every signature: a table's catch-all.
+inline constexpr uint32_t kAnySignature = 0u;
 
 struct SignatureName {
   uint32_t mask;

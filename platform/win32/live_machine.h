@@ -18,6 +18,11 @@ class LiveMachine : public Machine {
   // --- Operating system (live_system.cpp)
   uint32_t GetVersion() override;
   uint32_t Nuvash32Version() override;
+  SystemInfo GetSystemInfo() override;
+  MemoryStatus GetMemoryStatus() override;
+  int32_t GetSystemMetric(int32_t index) override;
+  int32_t GetDeviceCaps(int32_t index) override;      // on TreeWindow()'s DC
+  std::vector<FontFamily> FontFamilies() override;   // on TreeWindow()'s DC
 
   // --- Processor probes and kernels (live_harlix.cpp)
   uint32_t CheckCpuid() override;
