@@ -6,7 +6,7 @@
 #include "bench/bench_sections.h"
 #include "bench/compare_line.h"
 #include "bench/os_code_name.h"
-#include "test_support.h"
+#include "section_fixture.h"
 
 namespace vornak {
 namespace {
@@ -234,9 +234,7 @@ TEST(BenchHeaderSection, HoldsTheMemorySectionAndUnfoldsItsOwnLine) {
 
 // --- Whole sections from machine profiles -------------------------------------
 
-std::string Fixture(const std::string& name) {
-  return test::ReadFile(std::string(VORNAK_SOURCE_DIR) + "/tests/profiles/bench/" + name);
-}
+std::string Fixture(const std::string& name) { return test::FixtureText("bench/" + name); }
 
 ProfileMachine FixtureMachine(const std::string& name) {
   return ProfileMachine(profile::Profile::Parse(Fixture(name), name));

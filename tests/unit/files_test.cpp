@@ -6,7 +6,7 @@
 #include "probes/ini_files.h"
 #include "probes/text_mode_file.h"
 #include "probes/window_list.h"
-#include "test_support.h"
+#include "section_fixture.h"
 
 namespace vornak {
 namespace {
@@ -31,21 +31,13 @@ std::string Escaped(const MemoryOutline& o, Item parent, int depth = 0) {
   return out;
 }
 
-// One section run over profile lines, under a "top" item.
-struct SectionRun {
-  explicit SectionRun(const std::string& lines) : machine(test::MachineFrom(lines)) {}
-  template <class Section>
-  std::vector<std::string> Lines(Section section) {
-    section(a, top);
-    return test::ChildTexts(outline, top);
-  }
-  MemoryOutline outline;
-  ReportTree tree{outline};
-  ProfileMachine machine;
-  test::RecordingShell shell;
-  Analysis a{tree, machine, shell};
-  Item top = tree.AddRootItem("top");
-};
+// The lines one section adds under a "top" item, over profile lines.
+template <class Section>
+std::vector<std::string> RunLines(const std::string& lines, Section section) {
+  test::SectionReport r(lines, "top");
+  section(r.a, r.root);
+  return r.Lines(r.root);
+}
 
 TEST(FilesSections, WholeReportOfAMachineMatchesItsFixture) {
   const std::string dir = std::string(VORNAK_SOURCE_DIR) + "/tests/profiles/files/";
@@ -67,7 +59,7 @@ std::string Windows(size_t count, const std::string& title = "w") {
 
 TEST(WindowList, KeepsTheFirst512Records) {
   for (size_t count : {512, 600}) {
-    std::vector<std::string> lines = SectionRun(Windows(count)).Lines(WindowListSection);
+    std::vector<std::string> lines = RunLines(Windows(count), WindowListSection);
     ASSERT_EQ(lines.size(), 512u) << count;
     EXPECT_EQ(lines.back(), "HWND = 0x000002ff w");
   }
@@ -75,7 +67,7 @@ TEST(WindowList, KeepsTheFirst512Records) {
 
 TEST(WindowList, LongTitlesAreCutTo255Characters) {
   for (size_t length : {255, 256, 4000}) {
-    std::vector<std::string> lines = SectionRun(Windows(1, std::string(length, 'T'))).Lines(WindowListSection);
+    std::vector<std::string> lines = RunLines(Windows(1, std::string(length, 'T')), WindowListSection);
     ASSERT_EQ(lines.size(), 1u);
     EXPECT_EQ(lines[0], "HWND = 0x00000100 " + std::string(255, 'T'));
   }
@@ -112,7 +104,7 @@ TEST(IniFiles, NothingWithoutTheFileOrTheWindowsDirectory) {
                                  FormatLine("file", {Str("C:\\WINDOWS\\win.ini")}, {Num(0), Str("")});
   const std::string noWindir = FormatLine("file", {Str("\\win.ini")}, {Num(1), Str("[a]\n")});
   for (const std::string& lines : {unreadable, noWindir, std::string()})
-    EXPECT_TRUE(SectionRun(lines).Lines(WinIniSection).empty());
+    EXPECT_TRUE(RunLines(lines, WinIniSection).empty());
 }
 
 // A win.ini of the given bytes, handed over directly: a profile's escaped
@@ -158,7 +150,7 @@ TEST(Drives, OddFreeSpaceAnswersGiveSaneLines) {
   for (const Case& c : cases) {
     std::string lines = "volumeinfo \"C:\\5c\" = 1 \"\" \"FAT\" 0 c 0\n";
     lines += std::string("diskfree \"C:\\5c\" = ") + c.diskfree + "\n";
-    std::vector<std::string> got = SectionRun(lines).Lines([](Analysis& a, Item i) { VolumeSection(a, 2, i); });
+    std::vector<std::string> got = RunLines(lines, [](Analysis& a, Item i) { VolumeSection(a, 2, i); });
     ASSERT_EQ(got.size(), 12u) << c.diskfree;
     EXPECT_EQ(got[8], c.clusters);
     EXPECT_EQ(got[11], c.free);
