@@ -31,16 +31,14 @@ Item ReportTree::AddItem(Item parent, const std::string& raw) {
   Children& siblings = ChildrenOf(parent);
   // A text longer than 255 characters is never found: the control gives back
   // only 255, so its key can match no stored one.
-  if (text.size() <= 255) {
-    auto bucket = siblings.byKey.find(Key(text));
-    if (bucket != siblings.byKey.end())
-      for (Item c : bucket->second)
-        if (outline_.TextEqual(outline_.Text(c), text)) return c;
-  }
+  std::vector<Item>& bucket = siblings.byKey[Key(text)];
+  if (text.size() <= 255)
+    for (Item c : bucket)
+      if (outline_.TextEqual(outline_.Text(c), text)) return c;
   if (logging_) AppendLogLine(logPath_, text);
   Item item = outline_.Insert(parent, siblings.last, text);
   if (item != kNoItem) {
-    siblings.byKey[Key(text)].push_back(item);
+    bucket.push_back(item);
     siblings.last = item;
   }
   return item;
