@@ -81,3 +81,10 @@ add_test(NAME imports.check
 add_executable(shell_driver tests/wine/shell_driver.cpp)
 target_link_libraries(shell_driver PRIVATE user32)
 target_link_options(shell_driver PRIVATE ${STATIC_RUNTIME})
+
+# The compare arithmetic at the program's x87 precision.
+add_executable(compare_precision_test tests/wine/compare_precision_test.cpp)
+set_target_properties(compare_precision_test PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
+target_include_directories(compare_precision_test PRIVATE ${CMAKE_SOURCE_DIR})
+target_link_libraries(compare_precision_test PRIVATE vornak_core)
+target_link_options(compare_precision_test PRIVATE ${STATIC_RUNTIME})

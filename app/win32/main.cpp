@@ -8,6 +8,7 @@
 #include "app/command_line.h"
 #include "app/win32/application.h"
 #include "platform/profile/profile_machine.h"
+#include "platform/win32/fpu.h"
 #include "platform/win32/live_machine.h"
 #include "res/resource.h"
 
@@ -31,6 +32,7 @@ void ReportError(const std::string& text, bool batch) {
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR arguments, int showCommand) {
   // An empty floppy or CD drive must fail quietly during the drive scan.
   SetErrorMode(SEM_FAILCRITICALERRORS | SEM_NOOPENFILEERRORBOX);
+  UseDoublePrecision();
 
   CommandLine cl = ParseCommandLine(arguments ? arguments : "");
   if (!cl.error.empty()) {
