@@ -63,6 +63,12 @@ grep -qxF "${title:0:255}" < <(sed -E 's/^HWND = 0x[0-9a-f]{8,} //' <<<"$thread"
   fail "no line with the title's first 255 characters, as they stand: $thread"
 tr -d '\r' < VORNAK95.LOG | grep -qx 'Drive Info' || fail "the log stops before Drive Info"
 
+# Ctrl+O browsing to another folder must leave the current folder alone:
+# the log below is named relative to it.
+mkdir elsewhere && touch elsewhere/doc.txt
+driver post 0xE101
+driver open "C:\\$(basename "$SCRATCH")\\elsewhere" doc.txt 60 || fail "the Open dialog did not take the file"
+
 # Save LOG where VORNAK95.LOG is a directory: a box naming the file, after
 # the run, and the report stays in the window.
 rm -f VORNAK95.LOG && mkdir VORNAK95.LOG
@@ -71,5 +77,6 @@ box=$(driver dialog VORNAK95 300) || fail "no box for a log that was not written
 grep -q 'VORNAK95.LOG: cannot create the log' <<<"$box" || fail "the box does not name the log: $box"
 state=$(driver state)
 grep -qx 'tree=1' <<<"$state" || fail "the report is not shown after the box: $state"
+[ ! -e elsewhere/VORNAK95.LOG ] || fail "the log followed the Open dialog to another folder"
 close "after the box"
 echo "window-failures: ok"
