@@ -22,3 +22,9 @@ gtest_discover_tests(unit_tests DISCOVERY_TIMEOUT 60 NO_PRETTY_VALUES)
 
 add_test(NAME tools.vornak-report
          COMMAND bash ${CMAKE_SOURCE_DIR}/tests/tools/vornak-report.test.sh $<TARGET_FILE:vornak-report>)
+
+# tools/apt-backports (used by tools/bootstrap) against sample machines.
+if(NOT VORNAK_SANITIZE)
+  add_test(NAME tools.apt-backports
+           COMMAND bash ${CMAKE_SOURCE_DIR}/tests/tools/apt-backports.test.sh)
+endif()
