@@ -1,8 +1,9 @@
-// What runs when an exception escapes: the program's own code throws none,
-// but the C++ library may (out of memory). The library's default handler
-// names the exception's type through its demangler, which alone would be a
-// ninth of VORNAK95.EXE; a GUI program on Windows 95 has nowhere to show that
-// name anyway, so this one says that it stops, and stops.
+// What runs when an exception finds no handler: WinMain and the callbacks
+// catch what the C++ library throws (out of memory), so this is only for one
+// that still escapes. The library's default handler names the exception's
+// type through its demangler, which alone would be a ninth of VORNAK95.EXE;
+// a GUI program on Windows 95 has nowhere to show that name anyway, so this
+// one says that it stops, and stops.
 #include <cstdio>
 #include <cstdlib>
 
