@@ -40,7 +40,7 @@ add_executable(VORNAK95 WIN32 ${SHELL_SOURCES} ${LIVE_SOURCES} res/vornak95.rc
                platform/win32/runtime/processor_support.cpp)
 set_target_properties(VORNAK95 PROPERTIES OUTPUT_NAME VORNAK95 SUFFIX .EXE)
 target_include_directories(VORNAK95 PRIVATE ${CMAKE_SOURCE_DIR})
-target_link_libraries(VORNAK95 PRIVATE vornak_core nuvash32 comctl32 comdlg32 gdi32 user32 kernel32)
+target_link_libraries(VORNAK95 PRIVATE vornak_core nuvash32 comctl32 gdi32 user32 kernel32)
 if(TARGET harlix)
   target_link_libraries(VORNAK95 PRIVATE harlix)
 endif()
@@ -94,6 +94,18 @@ set_target_properties(cmov_filter_test PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMA
 target_include_directories(cmov_filter_test PRIVATE ${CMAKE_SOURCE_DIR})
 target_link_libraries(cmov_filter_test PRIVATE vornak_core)
 target_link_options(cmov_filter_test PRIVATE ${STATIC_RUNTIME} -Wl,--entry,_VornakStartup)
+
+# tools/bench-startup: its launcher and two yardsticks, an empty window with
+# and without DirectX bound at load time. Same size options as the program.
+add_executable(startup_launcher tests/startup/launcher.cpp)
+add_executable(startup_empty WIN32 tests/startup/empty_window.cpp)
+add_executable(startup_empty_dx WIN32 tests/startup/empty_window.cpp)
+target_compile_definitions(startup_empty_dx PRIVATE BIND_DIRECTX)
+target_link_libraries(startup_empty_dx PRIVATE ddraw dsound d3drm winmm)
+foreach(t startup_launcher startup_empty startup_empty_dx)
+  set_target_properties(${t} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
+  target_link_options(${t} PRIVATE ${STATIC_RUNTIME} ${EXE_SIZE_OPTIONS})
+endforeach()
 
 enable_testing()
 # The native build beside this one (the Makefile's layout), for the replay

@@ -4,6 +4,8 @@
 #include <commdlg.h>
 
 #include "app/win32/about_dialog.h"
+#include "app/win32/on_demand.h"
+#include "app/win32/startup_trace.h"
 
 namespace vornak {
 
@@ -38,11 +40,14 @@ bool Application::InitInstance(HINSTANCE instance, Machine& machine, int showCom
   // The status bar is a common control; the 3-D dialog look is the system's
   // own from Windows 95 and NT 4.0 on, so there is no library to load for it.
   InitCommonControls();
+  StartupTrace("common controls");
   LoadStdProfileSettings();
+  StartupTrace("profile settings");
   // The single-document template: title from string 128, one document, the
   // main window and its view.
   const std::string title = TemplateField(LoadText(instance, IDR_MAINFRAME), 0);
   if (!CMainFrame::Register(instance) || !CVORNAK95View::Register(instance)) return false;
+  StartupTrace("window classes");
   if (!document_.OnNewDocument()) return false;
   if (!frame_.Create(instance, machine, route_, title.empty() ? "VORNAK95" : title, showCommand))
     return false;
@@ -64,7 +69,10 @@ int Application::Run() {
   HACCEL accelerators = LoadAcceleratorsA(instance_, MAKEINTRESOURCEA(IDR_MAINFRAME));
   MSG msg;
   for (;;) {
-    if (!PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE)) frame_.OnIdle();
+    if (!PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE)) {
+      frame_.OnIdle();
+      EndStartupTrace();
+    }
     if (GetMessageA(&msg, nullptr, 0, 0) <= 0) break;
     // Dialogs run their own loops; the accelerators are the main window's.
     if (TranslateAcceleratorA(frame_.Window(), accelerators, &msg)) continue;
@@ -102,7 +110,8 @@ void Application::OnFileOpen() {
   // Browsing must not move the current folder: VORNAK95.LOG, the editor that
   // opens it and the start page are all named relative to it.
   ofn.Flags = OFN_HIDEREADONLY | OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_NOCHANGEDIR;
-  if (GetOpenFileNameA(&ofn) && document_.OnOpenDocument(path)) recentFiles_.Add(path);
+  const GetOpenFileNameProc getOpenFileName = OnDemandGetOpenFileNameA();
+  if (getOpenFileName && getOpenFileName(&ofn) && document_.OnOpenDocument(path)) recentFiles_.Add(path);
 }
 
 }  // namespace vornak

@@ -1,6 +1,7 @@
 #include "app/win32/html_view.h"
 
 #include "app/win32/failure.h"
+#include "app/win32/startup_trace.h"
 
 namespace vornak {
 
@@ -101,7 +102,9 @@ void CHtmlViewCtl::MakeFonts() {
 void CHtmlViewCtl::Navigate(const std::string& path) {
   std::string bytes;
   pageShown_ = ReadPage(path, bytes);
+  StartupTrace("start page read");
   const HtmlPage page = pageShown_ ? ExtractHtmlText(bytes) : UnreadablePage(path);
+  StartupTrace("start page parsed");
   lines_.clear();
   if (!page.title.empty()) lines_.push_back({kTitle, page.title});
   for (const HtmlBlock& b : page.blocks) {
@@ -123,7 +126,9 @@ HFONT CHtmlViewCtl::FontFor(int kind) const {
 // Heights depend only on the width, so they are measured once per width and
 // painting draws just the lines in sight.
 void CHtmlViewCtl::Layout() {
-  if (!window_) return;
+  // Before the first size notice there is no width to wrap the lines at; the
+  // notice lays the page out.
+  if (!window_ || width_ <= 0) return;
   HDC dc = GetDC(window_);
   HGDIOBJ old = SelectObject(dc, bodyFont_);
   TEXTMETRICA tm;
@@ -197,6 +202,7 @@ void CHtmlViewCtl::OnKeyDown(UINT key) {
 }
 
 void CHtmlViewCtl::OnPaint() {
+  StartupTrace("start page paint begins");
   PAINTSTRUCT ps;
   HDC dc = BeginPaint(window_, &ps);
   RECT client;
@@ -224,6 +230,7 @@ void CHtmlViewCtl::OnPaint() {
   }
   SelectObject(dc, old);
   EndPaint(window_, &ps);
+  StartupTrace("start page painted");
 }
 
 }  // namespace vornak

@@ -13,6 +13,7 @@
 #include "app/command_line.h"
 #include "app/win32/application.h"
 #include "app/win32/failure.h"
+#include "app/win32/startup_trace.h"
 #include "platform/profile/profile_machine.h"
 #include "platform/win32/live_machine.h"
 #include "platform/x87_precision.h"
@@ -90,6 +91,7 @@ int Run(HINSTANCE instance, const char* arguments, int showCommand) {
     ReportError("the main window cannot be created", cl.Batch());
     return kExitStopped;
   }
+  StartupTrace("application ready");
   CMainFrame& frame = app.Frame();
   live.SetTreeWindow(frame.View()->TreeControl());
 
@@ -122,6 +124,7 @@ int Run(HINSTANCE instance, const char* arguments, int showCommand) {
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR arguments, int showCommand) {
   // An empty floppy or CD drive must fail quietly during the drive scan.
+  StartupTrace("WinMain");
   SetErrorMode(SEM_FAILCRITICALERRORS | SEM_NOOPENFILEERRORBOX);
   UseDoublePrecision();
   try {

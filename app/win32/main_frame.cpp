@@ -6,6 +6,7 @@
 #include "app/win32/failure.h"
 #include "app/win32/program_starter.h"
 #include "app/win32/shell_windows.h"
+#include "app/win32/startup_trace.h"
 #include "res/resource.h"
 
 namespace vornak {
@@ -42,8 +43,11 @@ bool CMainFrame::Create(HINSTANCE instance, Machine& machine, CommandTarget& nex
                            nullptr, instance, this);
   if (!w) return false;
   created_ = true;
+  StartupTrace("main window created");
   ShowWindow(w, showCommand);
+  StartupTrace("main window shown");
   UpdateWindow(w);
+  StartupTrace("main window painted");
   return true;
 }
 
@@ -81,6 +85,7 @@ LRESULT CMainFrame::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 bool CMainFrame::OnCreate() {
   if (!statusBar_.Create(window_, ID_VIEW_STATUS_BAR, LoadText(instance_, AFX_IDS_IDLEMESSAGE)))
     return false;
+  StartupTrace("status bar");
   view_ = std::make_unique<CVORNAK95View>(*machine_, *this);
   return view_->Create(instance_, window_);
 }

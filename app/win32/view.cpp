@@ -4,6 +4,7 @@
 #include "app/win32/failure.h"
 #include "app/win32/shell_windows.h"
 #include "app/window_placement.h"
+#include "app/win32/startup_trace.h"
 #include "nuvash32/nuvash32.h"
 #include "res/resource.h"
 
@@ -69,11 +70,13 @@ bool CVORNAK95View::OnCommand(UINT id) {
 
 bool CVORNAK95View::OnCreate() {
   PlaceMainWindow();
+  StartupTrace("main window placed");
   HINSTANCE instance = reinterpret_cast<HINSTANCE>(GetWindowLongA(window_, GWL_HINSTANCE));
   RECT client;
   GetClientRect(window_, &client);
   if (!htmlPane_.Create(instance, window_, client, kHtmlPaneId)) return false;
   ShowWindow(htmlPane_.Window(), SW_SHOW);
+  StartupTrace("HTML pane created");
 
   char directory[4096] = {0};
   const DWORD n = GetCurrentDirectoryA(sizeof directory, directory);
@@ -81,11 +84,13 @@ bool CVORNAK95View::OnCreate() {
   // alone rather than a half-read path.
   htmlPane_.Navigate(n > 0 && n < sizeof directory ? StartPagePath(directory, IsSystemLeadByte) : "vornak95.htm");
 
+  StartupTrace("start page read and laid out");
   RECT r;
   GetWindowRect(window_, &r);
   const int width = r.right - 3 * GetSystemMetrics(SM_CXDLGFRAME);
   const int height = r.bottom - 3 * GetSystemMetrics(SM_CYDLGFRAME) - GetSystemMetrics(SM_CYCAPTION);
   host_.CreateTree(outline_, reinterpret_cast<uintptr_t>(window_), width, height);
+  StartupTrace("report tree created");
   return true;
 }
 
@@ -103,21 +108,33 @@ void CVORNAK95View::OnSize(int cx, int cy) {
 }
 
 // Tiles bitmap 132 over the whole window rectangle; the children clip it, so
-// it shows in the tree's margin and while a run hides the tree.
+// it shows in the tree's margin and while a run hides the tree. A tile the
+// clipping hides entirely is not drawn: while the start page covers the view
+// (at start-up) that is every tile, and the bitmap is not even loaded.
 void CVORNAK95View::OnPaint() {
+  StartupTrace("background paint begins");
   PAINTSTRUCT ps;
   HDC dc = BeginPaint(window_, &ps);
-  HINSTANCE instance = reinterpret_cast<HINSTANCE>(GetWindowLongA(window_, GWL_HINSTANCE));
-  HBITMAP tile = LoadBitmapA(instance, MAKEINTRESOURCEA(IDB_BACKGROUND));
-  if (tile) {
-    RECT r;
-    GetWindowRect(window_, &r);
-    const int w = r.right - r.left, h = r.bottom - r.top;
-    for (int x = 0; x < w + kTileWidth; x += kTileWidth)
-      for (int y = 0; y < h; y += kTileHeight) DrawBitmap(dc, x, y, tile);
-    DeleteObject(tile);
+  RECT r;
+  GetWindowRect(window_, &r);
+  const int w = r.right - r.left, h = r.bottom - r.top;
+  HBITMAP tile = nullptr;
+  bool missing = false;
+  for (int x = 0; x < w + kTileWidth; x += kTileWidth) {
+    for (int y = 0; y < h; y += kTileHeight) {
+      const RECT cell = {x, y, x + kTileWidth, y + kTileHeight};
+      if (!RectVisible(dc, &cell)) continue;
+      if (!tile && !missing) {
+        HINSTANCE instance = reinterpret_cast<HINSTANCE>(GetWindowLongA(window_, GWL_HINSTANCE));
+        tile = LoadBitmapA(instance, MAKEINTRESOURCEA(IDB_BACKGROUND));
+        missing = tile == nullptr;
+      }
+      if (tile) DrawBitmap(dc, x, y, tile);
+    }
   }
+  if (tile) DeleteObject(tile);
   EndPaint(window_, &ps);
+  StartupTrace("background painted");
 }
 
 void CVORNAK95View::HideHtmlPane() {
