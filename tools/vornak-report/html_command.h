@@ -1,0 +1,19 @@
+// vornak-report PROFILE [PROFILE...] --html FILE: replays each profile and
+// writes one page with them all.
+#pragma once
+
+#include <cstdio>
+#include <string>
+#include <vector>
+
+namespace vornak::html {
+
+inline constexpr size_t kMaxProfiles = 8;
+
+// Returns the exit status: 0 when the page is written; 2 when there are no
+// or too many profiles or one cannot be read (FILE:LINE: message), and then
+// no page is written; 1 when FILE cannot be written (a partial file is
+// removed). Messages go to `err`.
+int WriteHtmlReport(const std::vector<std::string>& profilePaths, const std::string& outputPath, std::FILE* err);
+
+}  // namespace vornak::html
