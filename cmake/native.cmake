@@ -26,3 +26,7 @@ gtest_discover_tests(unit_tests DISCOVERY_TIMEOUT 60)
 
 add_test(NAME tools.vornak-report
          COMMAND bash ${CMAKE_SOURCE_DIR}/tests/tools/vornak-report.test.sh $<TARGET_FILE:vornak-report>)
+# The page in headless Chromium: DOM, screenshot, no network request.
+add_test(NAME tools.html-browser
+         COMMAND bash ${CMAKE_SOURCE_DIR}/tests/tools/html-browser.test.sh $<TARGET_FILE:vornak-report>)
+set_tests_properties(tools.html-browser PROPERTIES TIMEOUT 300)

@@ -23,9 +23,9 @@ class QuietShell : public Shell {
   std::string status_ = "Ready";
 };
 
-// The report of a profile as "&S)tart Analyz" builds it; no log is written,
-// the page reads the tree, whose lines are the log's lines.
-std::vector<ReportLine> Replay(profile::Profile profile) {
+}  // namespace
+
+std::vector<ReportLine> ReplayReport(profile::Profile profile) {
   ProfileMachine machine(std::move(profile));
   QuietShell shell;
   MemoryOutline tree;
@@ -35,6 +35,8 @@ std::vector<ReportLine> Replay(profile::Profile profile) {
   host.RunAnalysis(nullptr);
   return LinesOf(tree);
 }
+
+namespace {
 
 std::string BaseName(const std::string& path) {
   const size_t slash = path.find_last_of('/');
@@ -67,7 +69,7 @@ int WriteHtmlReport(const std::vector<std::string>& profilePaths, const std::str
   std::vector<PageMachine> machines;
   for (size_t i = 0; i < profiles.size(); ++i) {
     PageMachine pm;
-    pm.report = Replay(std::move(profiles[i]));
+    pm.report = ReplayReport(std::move(profiles[i]));
     pm.facts = ReadFacts(pm.report, BaseName(profilePaths[i]));
     machines.push_back(std::move(pm));
   }

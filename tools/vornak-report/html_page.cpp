@@ -72,9 +72,10 @@ class Page {
     out_ += ".</p>\n";
     Legend();
     out_ += "</header>\n";
+    // Short to long: the memory chart is one figure, the rankings are many.
     Summary();
-    Processor();
     Memory();
+    Processor();
     Outlines();
     out_ += "</body>\n</html>\n";
     return std::move(out_);
