@@ -100,9 +100,12 @@ class Page {
            Marker(i, 18, 7, 4) + "</svg>";
   }
 
-  void Legend() {
+  // The machines of `which`, or all of them.
+  void Legend(const std::vector<size_t>& which = {}) {
+    std::vector<size_t> all;
+    for (size_t i = 0; i < m_.size(); ++i) all.push_back(i);
     out_ += "<ul class=\"legend\">\n";
-    for (size_t i = 0; i < m_.size(); ++i)
+    for (size_t i : which.empty() ? all : which)
       out_ += "<li>" + LegendIcon(i) + "<span><b>" + Escape(Tag(i)) + "</b>" + Escape(names_[i]) +
               " <span class=\"file\">(" + Escape(utf8_.ToUtf8(m_[i].facts.fileName)) + ")</span></span></li>\n";
     out_ += "</ul>\n";
@@ -219,7 +222,11 @@ class Page {
       if (timeStamp && Has(ProcessorBench::Speed))
         Note("The time-stamp and the speed benchmarks run different kernels: their points are not on one scale, so "
              "each machine is ranked only against the reference machines of its own benchmark.");
-      if (Multi()) Legend();
+      if (Multi()) {
+        std::vector<size_t> which;
+        for (const RankedMachine& r : ranked) which.push_back(r.index);
+        Legend(which);
+      }
       for (const RankingGroup& g :
            BuildRankings(timeStamp ? kTimeStampCompareListing : kSpeedCompareListing, timeStamp, ranked, sjis_))
         Group(g);
@@ -250,6 +257,7 @@ class Page {
   void Memory() {
     out_ += "<section id=\"memory\">\n<h2>Memory benchmark</h2>\n";
     std::vector<MemorySeries> series;
+    std::vector<std::string> notes;
     for (size_t i = 0; i < m_.size(); ++i) {
       const MachineFacts& f = m_[i].facts;
       const std::string who = Multi() ? Letter(i) + " (" + names_[i] + ")" : std::string("This machine");
@@ -260,26 +268,31 @@ class Page {
         if (!p.measured) gaps += (gaps.empty() ? "" : ", ") + MemorySize(p.blockKB);
       }
       if (f.memory.empty()) {
-        Note(who + " has no memory benchmark in its report.");
+        notes.push_back(who + " has no memory benchmark in its report.");
       } else if (!any) {
-        Note(who + " has no time in its memory benchmark lines (the profile holds no answers for the copy "
-                   "kernels), so it has no line in the chart.");
+        notes.push_back(who + " has no time in its memory benchmark lines (the profile holds no answers for the "
+                              "copy kernels), so it has no line in the chart.");
       } else {
         series.push_back({i, f.memory, f.l1DataKB, f.l2KB});
         if (!gaps.empty())
-          Note(who + ": no measurement for " + gaps + " (the block could not be obtained, or no time was taken); the "
-                     "line has a gap there.");
+          notes.push_back(who + ": no measurement for " + gaps + " (the block could not be obtained, or no time "
+                                "was taken); the line has a gap there.");
       }
     }
     if (series.empty()) {
-      Note("So this page has no memory chart.");
+      notes.push_back("So this page has no memory chart.");
     } else {
       out_ += "<p>Block-copy points against the block size, from 16 KB to 32 MB: where a block stops fitting a cache "
               "the points step down. Dashed lines mark the cache sizes the report names. The report scales the "
               "blocks from 8 MB on as if they were 4 MB blocks, so their points fall by the size.</p>\n";
-      if (Multi()) Legend();
+      if (Multi()) {
+        std::vector<size_t> which;
+        for (const MemorySeries& ms : series) which.push_back(ms.machine);
+        Legend(which);
+      }
       out_ += "<figure>\n" + MemorySvg(series, m_.size()) + "\n</figure>\n";
     }
+    for (const std::string& n : notes) Note(n);
     out_ += "</section>\n";
   }
 
