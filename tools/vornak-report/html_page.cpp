@@ -310,33 +310,44 @@ class Page {
       out_ += "<section class=\"outline\">\n<h3>" + Escape(Tag(i) + names_[i]) + "</h3>\n";
       if (Multi()) out_ += "<p>" + Thousands(differing) + " of " + Thousands(marks[i].size()) + " lines differ.</p>\n";
       out_ += "<div class=\"tree\">\n";
+      std::vector<bool> inside(marks[i].size());
       size_t index = 0;
-      for (const ReportLine& l : m_[i].report) Line(l, 0, marks[i], index);
+      for (const ReportLine& l : m_[i].report) MarkedInside(l, marks[i], index, inside);
+      index = 0;
+      for (const ReportLine& l : m_[i].report) Line(l, 0, marks[i], inside, index);
       out_ += "</div>\n</section>\n";
     }
     out_ += "</section>\n";
   }
 
-  // Returns whether the line or a line under it is marked.
-  bool Line(const ReportLine& l, int depth, const std::vector<bool>& marks, size_t& index) {
-    const bool marked = marks[index++];
+  // Per line in preorder: whether a line under it is marked. Returns
+  // whether the lines from `index` on (one line and its subtree) hold one.
+  static bool MarkedInside(const ReportLine& l, const std::vector<bool>& marks, size_t& index,
+                           std::vector<bool>& inside) {
+    const size_t self = index++;
+    bool any = false;
+    for (const ReportLine& c : l.children) any |= MarkedInside(c, marks, index, inside);
+    inside[self] = any;
+    return any || marks[self];
+  }
+
+  void Line(const ReportLine& l, int depth, const std::vector<bool>& marks, const std::vector<bool>& inside,
+            size_t& index) {
+    const size_t self = index++;
     std::string text = l.text;
     // A line read from a text file keeps its line end: one item, one line.
     while (!text.empty() && (text.back() == '\n' || text.back() == '\r')) text.pop_back();
     const std::string shown = Escape(Text(text));
     if (l.children.empty()) {
-      out_ += std::string(marked ? "<div class=\"l d\">" : "<div class=\"l\">") + shown + "</div>\n";
-      return marked;
+      out_ += std::string(marks[self] ? "<div class=\"l d\">" : "<div class=\"l\">") + shown + "</div>\n";
+      return;
     }
-    out_ += std::string(depth < 2 ? "<details open>" : "<details>");
-    const size_t summaryAt = out_.size();
-    out_ += "<summary>" + shown + "</summary>\n";
-    bool inside = false;
-    for (const ReportLine& c : l.children) inside |= Line(c, depth + 1, marks, index);
+    const std::string cls = std::string(marks[self] ? "d" : "") + (marks[self] && inside[self] ? " " : "") +
+                            (inside[self] ? "has" : "");
+    out_ += std::string(depth < 2 ? "<details open>" : "<details>") + "<summary" +
+            (cls.empty() ? std::string() : " class=\"" + cls + "\"") + ">" + shown + "</summary>\n";
+    for (const ReportLine& c : l.children) Line(c, depth + 1, marks, inside, index);
     out_ += "</details>\n";
-    const std::string cls = std::string(marked ? "d" : "") + (marked && inside ? " " : "") + (inside ? "has" : "");
-    if (!cls.empty()) out_.insert(summaryAt + 8, " class=\"" + cls + "\"");
-    return marked || inside;
   }
 
   const std::vector<PageMachine>& m_;
