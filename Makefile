@@ -6,9 +6,11 @@ SRC     := $(CURDIR)
 WIN32   := $(BUILD)/win32
 NATIVE  := $(BUILD)/native
 SAN     := $(BUILD)/native-san
+FUZZ    := $(BUILD)/fuzz
+FUZZ_SECONDS ?= 600
 RUNDIR  := $(BUILD)/run
 
-.PHONY: all native sanitize win32 test run clean bootstrap
+.PHONY: all native sanitize win32 fuzz-build fuzz test run clean bootstrap
 
 all: native win32
 
@@ -19,6 +21,8 @@ $(NATIVE)/CMakeCache.txt:
 	cmake -S . -B $(NATIVE) -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 $(SAN)/CMakeCache.txt:
 	cmake -S . -B $(SAN) -DCMAKE_BUILD_TYPE=Debug -DVORNAK_SANITIZE=ON >/dev/null
+$(FUZZ)/CMakeCache.txt:
+	CC=clang CXX=clang++ cmake -S . -B $(FUZZ) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVORNAK_FUZZ=ON >/dev/null
 $(WIN32)/CMakeCache.txt:
 	cmake -S . -B $(WIN32) -DCMAKE_TOOLCHAIN_FILE=$(SRC)/cmake/toolchain-i686-mingw.cmake \
 	  -DCMAKE_BUILD_TYPE=Release >/dev/null
@@ -29,12 +33,20 @@ sanitize: $(SAN)/CMakeCache.txt
 	cmake --build $(SAN) -j $(JOBS)
 win32: $(WIN32)/CMakeCache.txt
 	cmake --build $(WIN32) -j $(JOBS)
+fuzz-build: $(FUZZ)/CMakeCache.txt
+	cmake --build $(FUZZ) -j $(JOBS)
 
-# Unit tests natively, then under ASan and UBSan, then the Wine tests.
+# The profile fuzz target for as long as asked: make fuzz FUZZ_SECONDS=3600.
+fuzz: bootstrap fuzz-build
+	tools/fuzz-run $(FUZZ_SECONDS)
+
+# Unit tests natively, then under ASan and UBSan, a minute of fuzzing, then
+# the Wine tests.
 test: bootstrap
-	$(MAKE) native sanitize win32
+	$(MAKE) native sanitize win32 fuzz-build
 	cd $(NATIVE) && ctest --output-on-failure -j $(JOBS)
 	cd $(SAN) && ctest --output-on-failure -j $(JOBS)
+	tools/fuzz-run 60
 	cd $(WIN32) && ctest --output-on-failure
 
 # With a DISPLAY the program's window opens; without one the batch mode

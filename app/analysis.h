@@ -22,6 +22,8 @@ class Shell {
   virtual void FocusTree() {}     // SetFocus, SetActiveWindow, SetForegroundWindow
   virtual void HideHtmlPane() {}
   virtual void OpenLogInEditor(const std::string& commandLine) { (void)commandLine; }
+  // A log that could not be written whole ("FILE: reason"), after the run.
+  virtual void ReportLogFailure(const std::string& failure) { (void)failure; }
 };
 
 struct Analysis {

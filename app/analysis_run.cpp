@@ -1,7 +1,5 @@
 #include "app/analysis_run.h"
 
-#include <cstdio>
-
 #include "app/wsformat.h"
 #include "probes/directx_section.h"
 #include "probes/drive_info.h"
@@ -38,17 +36,37 @@ void ReportHost::ClearTree() {
   if (tree_) tree_->DeleteAll();
 }
 
-void ReportHost::RunAnalysis(const char* logPath) {
-  if (!tree_) return;
+void ReportHost::RunAnalysis(const char* logPath) { Run(logPath, nullptr); }
+
+void ReportHost::RunAnalysis(ReportLog& log) { Run(nullptr, &log); }
+
+namespace {
+// Clears the running flag however the run ends.
+struct RunningFlag {
+  explicit RunningFlag(bool& flag) : flag_(flag) { flag_ = true; }
+  ~RunningFlag() { flag_ = false; }
+  bool& flag_;
+};
+}  // namespace
+
+void ReportHost::Run(const char* logPath, ReportLog* log) {
+  // A run services no messages of its own, but one sent from another thread
+  // (or a window it broadcasts to) can still arrive while it waits.
+  if (!tree_ || running_) return;
+  RunningFlag running(running_);
   ReportTree& tree = *tree_;
   Analysis a{tree, machine_, shell_};
+  logFailure_.clear();
 
   ShowTree(0);
   shell_.RepaintView();
   if (logPath) {
-    std::remove(logPath);
+    RemoveOldLog(logPath);
     tree.SetLogFile(logPath);
+  } else if (log) {
+    tree.SetLog(log);
   }
+  const bool logging = tree.Logging();
   const std::string saved = shell_.StatusText().substr(0, 79);
   a.Status("System Analyzing");
 
@@ -86,23 +104,31 @@ void ReportHost::RunAnalysis(const char* logPath) {
   shell_.FocusTree();
   a.Status(saved);
   tree.SetLogFile(nullptr);
+  if (logging) logFailure_ = tree.LogFailure();
   ShowTree(1);
 }
 
 void ReportHost::StartAnalyzCommand() {
+  if (running_) return;
   RunAnalysis(nullptr);
   shell_.HideHtmlPane();
 }
 
 void ReportHost::SaveLogCommand() {
+  if (running_) return;
   ClearTree();
   RunAnalysis(kLogFileName);
   shell_.HideHtmlPane();
+  if (!logFailure_.empty()) shell_.ReportLogFailure(logFailure_);
 }
 
+// The editor is started only on a log that was written: on a failed one it
+// would show an old file, or none, as if it were this run's.
 void ReportHost::SaveAndOpenLogCommand() {
+  if (running_) return;
   RunAnalysis(kLogFileName);
-  shell_.OpenLogInEditor(std::string("NOTEPAD.EXE ") + kLogFileName);
+  if (!logFailure_.empty()) shell_.ReportLogFailure(logFailure_);
+  else shell_.OpenLogInEditor(std::string("NOTEPAD.EXE ") + kLogFileName);
 }
 
 }  // namespace vornak

@@ -22,18 +22,31 @@ class ReportHost {
   void ShowTree(int command);
   void ClearTree();
 
+  // A run that logs into the file of that name (deleted first), or into
+  // nothing for nullptr.
   void RunAnalysis(const char* logPath);
+  // A run that logs into a log of the caller's (the replay tool's memory).
+  void RunAnalysis(ReportLog& log);
   void StartAnalyzCommand();
   void SaveLogCommand();
   void SaveAndOpenLogCommand();
+  // Why the last run's log is incomplete ("FILE: reason"); "" when it was
+  // written whole or the run wrote none.
+  const std::string& LogFailure() const { return logFailure_; }
+  // True while a run is in progress: a second one is refused, not nested.
+  bool Running() const { return running_; }
 
   ReportTree* tree() { return tree_.get(); }
 
  private:
   Machine& machine_;
   Shell& shell_;
+  void Run(const char* logPath, ReportLog* log);
+
   std::unique_ptr<ReportTree> tree_;
   uintptr_t view_ = 0;
+  std::string logFailure_;
+  bool running_ = false;
 };
 
 }  // namespace vornak

@@ -2,6 +2,8 @@
 
 #include <cstring>
 
+#include "app/sjis.h"
+
 namespace vornak {
 
 namespace {
@@ -206,10 +208,10 @@ HtmlPage UnreadablePage(const std::string& path) {
   return page;
 }
 
-std::string StartPagePath(const std::string& currentDirectory) {
-  // The root folder already ends in a backslash ("C:\").
-  if (!currentDirectory.empty() && currentDirectory.back() == '\\')
-    return currentDirectory + "vornak95.htm";
+std::string StartPagePath(const std::string& currentDirectory, bool (*isLead)(unsigned char)) {
+  // The root folder already ends in a backslash ("C:\"); a folder whose last
+  // character is a kanji with the trail byte 0x5C does not.
+  if (EndsWithBackslash(currentDirectory, isLead)) return currentDirectory + "vornak95.htm";
   return currentDirectory + "\\vornak95.htm";
 }
 

@@ -9,6 +9,8 @@
 #include <string_view>
 #include <vector>
 
+#include "app/sjis.h"
+
 namespace vornak {
 
 struct HtmlBlock {
@@ -38,6 +40,8 @@ HtmlPage ExtractHtmlText(std::string_view html);
 HtmlPage UnreadablePage(const std::string& path);
 
 // The start page's path: the current directory followed by "\vornak95.htm".
-std::string StartPagePath(const std::string& currentDirectory);
+// isLead tells the code page's lead bytes (Shift-JIS unless given).
+std::string StartPagePath(const std::string& currentDirectory,
+                          bool (*isLead)(unsigned char) = IsSjisLeadByte);
 
 }  // namespace vornak

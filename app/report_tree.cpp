@@ -1,7 +1,5 @@
 #include "app/report_tree.h"
 
-#include <cstdio>
-
 namespace vornak {
 
 namespace {
@@ -11,12 +9,24 @@ constexpr size_t kMaxLogPath = 255;
 }  // namespace
 
 void ReportTree::SetLogFile(const char* path) {
-  if (!path) {
-    logging_ = false;
-    return;
-  }
+  EndLog();
+  if (!path) return;
   logPath_.assign(path, 0, kMaxLogPath);
-  logging_ = true;
+  ownLog_ = std::make_unique<FileLog>(logPath_);
+  log_ = ownLog_.get();
+}
+
+void ReportTree::SetLog(ReportLog* log) {
+  EndLog();
+  log_ = log;
+}
+
+void ReportTree::EndLog() {
+  if (!log_) return;
+  log_->Close();
+  lastFailure_ = log_->Failure();
+  log_ = nullptr;
+  ownLog_.reset();
 }
 
 bool ReportTree::CreateControl(uintptr_t parentWindow, int top, int left, int height, int width) {
@@ -35,7 +45,7 @@ Item ReportTree::AddItem(Item parent, const std::string& raw) {
   if (text.size() <= 255)
     for (Item c : bucket)
       if (outline_.TextEqual(outline_.Text(c), text)) return c;
-  if (logging_) AppendLogLine(logPath_, text);
+  if (log_) log_->Append(text);
   Item item = outline_.Insert(parent, siblings.last, text);
   if (item != kNoItem) {
     bucket.push_back(item);
@@ -71,17 +81,6 @@ intptr_t ReportTree::DeleteItem(Item item) {
   if (item == kNoItem || !outline_.Exists()) return 0;
   children_.clear();
   return outline_.DeleteItem(item);
-}
-
-void AppendLogLine(const std::string& path, const std::string& text) {
-  if (path.empty()) return;
-  // Append mode finds the end by seeking; the bytes written are those of a
-  // writer that reads the file through first.
-  std::FILE* f = std::fopen(path.c_str(), "ab");
-  if (!f) return;
-  std::fwrite(text.data(), 1, text.size(), f);
-  std::fwrite("\r\n", 1, 2, f);
-  std::fclose(f);
 }
 
 }  // namespace vornak

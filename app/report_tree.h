@@ -7,11 +7,13 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <unordered_map>
 #include <vector>
 
 #include "app/outline.h"
+#include "app/report_log.h"
 
 namespace vornak {
 
@@ -22,11 +24,15 @@ class ReportTree {
   void SetBaseStyle(uint32_t style) { baseStyle_ = style; }
   uint32_t BaseStyle() const { return baseStyle_; }
   void SetControlId(uint32_t id) { controlId_ = id; }
-  // With a path: logging on for that path. With nullptr: logging off, the
-  // path stays.
+  // With a path: logging on, into that file (opened with the first line).
+  // With nullptr: logging off and the file closed; the path stays.
   void SetLogFile(const char* path);
-  bool Logging() const { return logging_; }
+  // Logging on into a log of the caller's (nullptr: off, as above).
+  void SetLog(ReportLog* log);
+  bool Logging() const { return log_ != nullptr; }
   const std::string& LogPath() const { return logPath_; }
+  // Why the current or last log is incomplete; "" when every line got there.
+  std::string LogFailure() const { return log_ ? log_->Failure() : lastFailure_; }
 
   // Creates the control (with the tree styles added to the base style).
   bool CreateControl(uintptr_t parentWindow, int top, int left, int height, int width);
@@ -68,15 +74,14 @@ class ReportTree {
 
   Outline& outline_;
   std::unordered_map<Item, Children> children_;
-  bool logging_ = false;
+  void EndLog();
+
+  std::unique_ptr<FileLog> ownLog_;
+  ReportLog* log_ = nullptr;
   std::string logPath_;
+  std::string lastFailure_;
   uint32_t controlId_ = 0;
   uint32_t baseStyle_ = 0;
 };
-
-// Appends text and CR LF to the file, opening and closing it for this line
-// alone, so nothing stays open and a crash loses no line written before it.
-// A file that cannot be opened or created loses the line silently.
-void AppendLogLine(const std::string& path, const std::string& text);
 
 }  // namespace vornak

@@ -1,4 +1,16 @@
-# Native build: the portable core, its unit tests and the replay tool.
+# Native build: the portable core, its unit tests and the replay tool; with
+# VORNAK_FUZZ (clang), the core and its fuzz target alone.
+if(VORNAK_FUZZ)
+  # Coverage for the core, the fuzzer's own main in the target.
+  target_compile_options(vornak_core PUBLIC -fsanitize=fuzzer-no-link,address,undefined
+                         -fno-sanitize-recover=all -fno-omit-frame-pointer)
+  target_link_options(vornak_core PUBLIC -fsanitize=address,undefined)
+  add_executable(profile_replay_fuzz tests/fuzz/profile_replay_fuzz.cpp)
+  target_link_libraries(profile_replay_fuzz PRIVATE vornak_core)
+  target_link_options(profile_replay_fuzz PRIVATE -fsanitize=fuzzer,address,undefined)
+  return()
+endif()
+
 if(VORNAK_SANITIZE)
   set(SAN_FLAGS -fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer)
   target_compile_options(vornak_core PUBLIC ${SAN_FLAGS})

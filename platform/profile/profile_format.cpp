@@ -1,12 +1,18 @@
 #include "platform/profile/profile_format.h"
 
+#include <sys/stat.h>
+
+#include <cerrno>
 #include <cstdio>
 #include <cstring>
 
 namespace vornak::profile {
 
+// Line 0 stands for the file as a whole (it cannot be opened, or is too big).
 ProfileError::ProfileError(const std::string& f, int l, const std::string& what)
-    : std::runtime_error(f + ":" + std::to_string(l) + ": " + what), file(f), line(l) {}
+    : std::runtime_error(f + ":" + (l > 0 ? std::to_string(l) + ":" : "") + " " + what),
+      file(f),
+      line(l) {}
 
 namespace {
 
@@ -185,19 +191,50 @@ Profile Profile::Parse(const std::string& text, const std::string& fileName) {
   if (!sawMagic)
     throw ProfileError(fileName, 1, std::string("expected the first line \"") + kMagic + " " +
                                         std::to_string(kVersion) + "\", found an empty file");
+  p.CheckCounts(fileName);
   return p;
 }
 
+// Counts are checked in file order against the item lines not yet promised to
+// an earlier count, so a replay's loops end with the lines that are there.
+void Profile::CheckCounts(const std::string& fileName) const {
+  for (const CountedList& list : kCountedLists) {
+    auto items = answers_.find(list.itemKey);
+    const uint64_t available = items == answers_.end() ? 0 : items->second.answers.size();
+    auto counts = answers_.find(list.countKey);
+    if (counts == answers_.end()) continue;
+    uint64_t promised = 0;
+    for (const Answer& a : counts->second.answers) {
+      const uint64_t count = a.values[0].number;
+      if (promised + count > available)
+        throw ProfileError(fileName, a.line,
+                           "expected " + std::to_string(count) + " \"" + list.itemKey +
+                               "\" line(s) for this count, found " +
+                               std::to_string(available - promised));
+      promised += count;
+    }
+  }
+}
+
 Profile Profile::Load(const std::string& path) {
+  const std::string tooBig = "expected a profile of at most " +
+                             std::to_string(kMaxProfileBytes >> 20) + " MB, the file is larger";
+  struct stat st;
+  if (stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode) && st.st_size > kMaxProfileBytes)
+    throw ProfileError(path, 0, tooBig);
   std::FILE* f = std::fopen(path.c_str(), "rb");
-  if (!f) throw ProfileError(path, 0, "cannot open the file");
+  if (!f) throw ProfileError(path, 0, std::string("cannot open the file: ") + std::strerror(errno));
+  // Read with the same limit, for what stat cannot size (a pipe, a device).
   std::string text;
   char buf[65536];
   size_t n;
-  while ((n = std::fread(buf, 1, sizeof buf, f)) > 0) text.append(buf, n);
-  bool failed = std::ferror(f) != 0;
+  while (text.size() <= static_cast<size_t>(kMaxProfileBytes) &&
+         (n = std::fread(buf, 1, sizeof buf, f)) > 0)
+    text.append(buf, n);
+  const bool failed = std::ferror(f) != 0;
   std::fclose(f);
   if (failed) throw ProfileError(path, 0, "cannot read the file");
+  if (text.size() > static_cast<size_t>(kMaxProfileBytes)) throw ProfileError(path, 0, tooBig);
   return Parse(text, path);
 }
 
@@ -208,6 +245,12 @@ const Fields* Profile::Take(const std::string& key, const Fields& args) {
   const Answer& a = q.answers[q.next];
   if (q.next + 1 < q.answers.size()) ++q.next;
   return &a.values;
+}
+
+const Fields* Profile::TakeListItem(const std::string& key) {
+  auto it = answers_.find(key);
+  if (it == answers_.end() || it->second.next >= it->second.answers.size()) return nullptr;
+  return &it->second.answers[it->second.next++].values;
 }
 
 }  // namespace vornak::profile

@@ -53,6 +53,19 @@ struct KeySchema {
 };
 const KeySchema* FindKey(const std::string& key);
 
+// A key whose first value counts the lines of another key: fonts and font,
+// windows and window, dplay and dplayprovider. A profile must hold the lines
+// its counts promise, and a replay never takes more than are there.
+struct CountedList {
+  const char* countKey;
+  const char* itemKey;
+};
+extern const CountedList kCountedLists[3];
+
+// A profile larger than this is refused before it is read: a recorded machine
+// is a few hundred kilobytes, and win.ini is read up to 16 MB.
+inline constexpr long long kMaxProfileBytes = 64LL << 20;
+
 struct Answer {
   Fields values;
   int line = 0;
@@ -68,12 +81,17 @@ class Profile {
   // The next answer to a question; the last one is repeated once the others
   // are used up. Null when the profile never answered the question.
   const Fields* Take(const std::string& key, const Fields& args);
+  // The next line of a counted list (font, window, dplayprovider): each is
+  // taken once, and null comes back when they are used up.
+  const Fields* TakeListItem(const std::string& key);
 
  private:
   struct Queue {
     std::vector<Answer> answers;
     size_t next = 0;
   };
+  void CheckCounts(const std::string& fileName) const;
+
   std::map<std::string, Queue> answers_;
 };
 

@@ -56,6 +56,13 @@ const KeySchema kKeys[] = {
 // clang-format on
 }  // namespace
 
+const CountedList kCountedLists[3] = {
+  // count key   item key
+  {"fonts",      "font"},
+  {"windows",    "window"},
+  {"dplay",      "dplayprovider"},
+};
+
 const KeySchema* FindKey(const std::string& key) {
   for (const KeySchema& k : kKeys)
     if (key == k.key) return &k;

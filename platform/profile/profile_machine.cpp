@@ -1,5 +1,8 @@
 #include "platform/profile/profile_machine.h"
 
+#include <cerrno>
+#include <cstring>
+
 namespace vornak {
 
 using profile::Field;
@@ -7,25 +10,32 @@ using profile::Fields;
 using profile::Num;
 using profile::Str;
 
-ProfileWriter::ProfileWriter(const std::string& path) : file_(std::fopen(path.c_str(), "wb")) {
-  if (file_) std::fprintf(file_, "%s %d\n", profile::kMagic, profile::kVersion);
+ProfileWriter::ProfileWriter(const std::string& path)
+    : path_(path), file_(std::fopen(path.c_str(), "wb")) {
+  if (!file_) failure_ = path_ + ": cannot create the profile: " + std::strerror(errno);
+  Put(std::string(profile::kMagic) + " " + std::to_string(profile::kVersion) + "\n");
 }
 
-ProfileWriter::~ProfileWriter() {
-  if (file_) std::fclose(file_);
+ProfileWriter::~ProfileWriter() { Close(); }
+
+bool ProfileWriter::Close() {
+  if (file_ && std::fclose(file_) != 0 && failure_.empty())
+    failure_ = path_ + ": cannot close the profile: " + std::strerror(errno);
+  file_ = nullptr;
+  return failure_.empty();
 }
 
-void ProfileWriter::Comment(const std::string& text) {
-  if (!file_) return;
-  std::fprintf(file_, "# %s\n", text.c_str());
-  std::fflush(file_);
+void ProfileWriter::Put(const std::string& line) {
+  if (!file_ || !failure_.empty()) return;
+  errno = 0;
+  if (std::fwrite(line.data(), 1, line.size(), file_) != line.size() || std::fflush(file_) != 0)
+    failure_ = path_ + ": cannot write the profile: " + std::strerror(errno ? errno : EIO);
 }
+
+void ProfileWriter::Comment(const std::string& text) { Put("# " + text + "\n"); }
 
 void ProfileWriter::Write(const std::string& key, const Fields& args, const Fields& values) {
-  if (!file_) return;
-  std::string line = profile::FormatLine(key, args, values);
-  std::fwrite(line.data(), 1, line.size(), file_);
-  std::fflush(file_);
+  Put(profile::FormatLine(key, args, values));
 }
 
 namespace {
@@ -131,7 +141,7 @@ std::vector<FontFamily> ProfileMachine::FontFamilies() {
   std::vector<FontFamily> v;
   const Fields* count = profile_.Take("fonts", {});
   for (uint32_t i = 0; count && i < (*count)[0].number; ++i) {
-    const Fields* f = profile_.Take("font", {});
+    const Fields* f = profile_.TakeListItem("font");
     if (!f) break;
     v.push_back(FontFamily{(*f)[0].text, (*f)[1].text});
   }
@@ -226,7 +236,7 @@ std::vector<PaintedWindow> ProfileMachine::BroadcastPaint() {
   std::vector<PaintedWindow> v;
   const Fields* count = profile_.Take("windows", {});
   for (uint32_t i = 0; count && i < (*count)[0].number; ++i) {
-    const Fields* f = profile_.Take("window", {});
+    const Fields* f = profile_.TakeListItem("window");
     if (!f) break;
     v.push_back(PaintedWindow{(*f)[0].number, (*f)[1].text, (*f)[2].number});
   }
@@ -351,7 +361,7 @@ DirectPlayAnswer ProfileMachine::ProbeDirectPlay() {
   Fields f = s ? *s : summary(Machine::ProbeDirectPlay());
   DirectPlayAnswer a;
   for (uint32_t i = 0; i < f[0].number; ++i) {
-    const Fields* p = profile_.Take("dplayprovider", {});
+    const Fields* p = profile_.TakeListItem("dplayprovider");
     if (!p) break;
     a.providers.push_back(DirectPlayProvider{(*p)[0].text, (*p)[1].text, (*p)[2].number, (*p)[3].number});
   }

@@ -21,9 +21,17 @@ class ProfileWriter {
   void Comment(const std::string& text);
   // Each answer is flushed at once, so a run that dies keeps what it asked.
   void Write(const std::string& key, const profile::Fields& args, const profile::Fields& values);
+  // Closes the file; false when it or any line before it failed.
+  bool Close();
+  // "FILE: reason" for the first write that failed (a full disk); "" if none.
+  const std::string& Failure() const { return failure_; }
 
  private:
+  void Put(const std::string& line);
+
+  std::string path_;
   std::FILE* file_;
+  std::string failure_;
 };
 
 class ProfileMachine : public Machine {

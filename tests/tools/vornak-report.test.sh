@@ -2,7 +2,7 @@
 # vornak-report as a user calls it: good profiles give the log or the outline,
 # bad ones a message with the line number, exit status 2 and no output.
 set -uo pipefail
-tool=$1
+tool=$(realpath "$1")
 dir=$(mktemp -d); trap 'rm -rf "$dir"' EXIT
 failures=0
 check() { if ! eval "$2"; then echo "FAIL: $1" >&2; failures=$((failures + 1)); fi; }
@@ -36,5 +36,37 @@ CASES
 check "missing file exit 2" '[ $rc = 2 ]'
 "$tool" >/dev/null 2>&1; rc=$?
 check "no arguments exit 2" '[ $rc = 2 ]'
+
+# A count with fewer lines than it promises is refused at once, by its line:
+# replaying it once ran for minutes while memory grew.
+for list in "windows|window = 1 \"x\" 0|window" "fonts|font = \"a\" \"b\"|font"; do
+  IFS='|' read -r count item name <<<"$list"
+  printf 'VORNAK95-PROFILE 1\n%s = 80000000\n%s\n' "$count" "$item" > "$dir/count"
+  out=$(timeout 20 "$tool" "$dir/count" 2>"$dir/err"); rc=$?
+  check "$count beyond its lines: exit 2 at once" '[ $rc = 2 ]'
+  check "$count beyond its lines: line 2 named" 'grep -q "$dir/count:2: expected 2147483648 \"$name\" line(s)" "$dir/err"'
+done
+
+# Conventions: help and version on standard output with status 0; an output
+# that cannot be written is status 1, with the reason.
+"$tool" --help > "$dir/help"; rc=$?
+check "--help exit 0" '[ $rc = 0 ] && grep -q "^usage: vornak-report" "$dir/help"'
+"$tool" --version > "$dir/version"; rc=$?
+check "--version exit 0" '[ $rc = 0 ] && grep -q "^vornak-report " "$dir/version"'
+if [ -w /dev/full ]; then
+  "$tool" "$dir/good" --log /dev/full 2>"$dir/err"; rc=$?
+  check "full disk exit 1" '[ $rc = 1 ] && grep -q "cannot write /dev/full: No space left" "$dir/err"'
+  "$tool" "$dir/good" > /dev/full 2>"$dir/err"; rc=$?
+  check "full standard output exit 1" '[ $rc = 1 ]'
+fi
+
+# The replay makes no file of its own: no scratch file that another user
+# could replace with a link between its creation and its use.
+if command -v strace >/dev/null; then
+  (cd "$dir" && strace -f -qq -e trace=open,openat,creat -o "$dir/trace" "$tool" "$dir/good" --log "$dir/out.log" >/dev/null)
+  written=$(grep -E 'O_WRONLY|O_RDWR|O_CREAT|creat\(' "$dir/trace" | grep -v "$dir/out.log" || true)
+  check "the trace shows the replay" 'grep -q "$dir/good" "$dir/trace"'
+  check "opens no file for writing but its output" '[ -z "$written" ]'
+fi
 [ $failures = 0 ] && echo "vornak-report: ok"
 exit $failures

@@ -152,6 +152,65 @@ TEST_F(AnalysisRunTest, SaveAndOpenAfterARunLogsOnlyNewLines) {
   EXPECT_FALSE(shell.htmlHidden);
 }
 
+// A log that cannot be written: the report still runs to its end, and the
+// command says so once, after the run, naming the file.
+TEST_F(AnalysisRunTest, AnUnwritableLogIsReportedAfterACompleteRun) {
+  std::filesystem::create_directory(kLogFileName);
+  ProfileMachine m = MachineFrom("");
+  RecordingShell shell;
+  MemoryOutline o;
+  ReportHost host(m, shell);
+  host.CreateTree(o, 0, 100, 100);
+  host.SaveLogCommand();
+  EXPECT_NE(o.Find(o.Root(), "Drive Info"), kNoItem);
+  EXPECT_TRUE(o.Visible());
+  ASSERT_EQ(shell.logFailures.size(), 1u);
+  EXPECT_EQ(shell.logFailures[0].rfind("VORNAK95.LOG: cannot create the log", 0), 0u) << shell.logFailures[0];
+  EXPECT_EQ(host.LogFailure(), shell.logFailures[0]);
+  EXPECT_TRUE(std::filesystem::is_directory(kLogFileName));
+
+  // Ctrl+S: the box instead of an editor on a log that is not this run's.
+  host.ClearTree();
+  host.SaveAndOpenLogCommand();
+  EXPECT_EQ(shell.logFailures.size(), 2u);
+  EXPECT_EQ(shell.editorCommand, "");
+
+  // A later run without a log has nothing to report.
+  host.StartAnalyzCommand();
+  EXPECT_EQ(host.LogFailure(), "");
+  EXPECT_EQ(shell.logFailures.size(), 2u);
+}
+
+// A command that arrives while a run waits (a message sent to the window
+// during the window-list broadcast) is refused, not run inside the first.
+TEST_F(AnalysisRunTest, ARunStartedDuringARunIsRefused) {
+  class ReenteringShell : public RecordingShell {
+   public:
+    void SetStatusText(const std::string& text) override {
+      RecordingShell::SetStatusText(text);
+      if (host && text == "Analyz:Win Thread") {
+        EXPECT_TRUE(host->Running());
+        host->StartAnalyzCommand();
+        host->SaveLogCommand();
+        host->SaveAndOpenLogCommand();
+      }
+    }
+    ReportHost* host = nullptr;
+  };
+  ProfileMachine m = MachineFrom("");
+  ReenteringShell shell;
+  MemoryOutline o;
+  ReportHost host(m, shell);
+  shell.host = &host;
+  host.CreateTree(o, 0, 100, 100);
+  host.SaveLogCommand();
+  EXPECT_FALSE(host.Running());
+  EXPECT_EQ(std::count(shell.history.begin(), shell.history.end(), "System Analyzing"), 1);
+  EXPECT_EQ(shell.editorCommand, "");
+  std::vector<std::string> log = Log();
+  EXPECT_EQ(std::count(log.begin(), log.end(), "Drive Info"), 1);
+}
+
 TEST_F(AnalysisRunTest, NoTreeNoRun) {
   ProfileMachine m = MachineFrom("");
   RecordingShell shell;

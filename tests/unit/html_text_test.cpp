@@ -93,8 +93,24 @@ TEST(HtmlText, UnreadablePageNamesThePath) {
 }
 
 TEST(HtmlText, StartPageIsInTheCurrentFolder) {
-  EXPECT_EQ("C:\\VORNAK\\vornak95.htm", StartPagePath("C:\\VORNAK"));
-  EXPECT_EQ("C:\\vornak95.htm", StartPagePath("C:\\"));
+  const struct {
+    const char* folder;
+    const char* page;
+  } cases[] = {
+      {"C:\\VORNAK", "C:\\VORNAK\\vornak95.htm"},
+      {"C:\\", "C:\\vornak95.htm"},
+      // A folder ending in a kanji whose trail byte is 0x5C: 表 (95 5C),
+      // ソ (83 5C). That byte is not a separator.
+      {"C:\\\x95\x5C", "C:\\\x95\x5C\\vornak95.htm"},
+      {"C:\\\x83\x5C\x83\x5C", "C:\\\x83\x5C\x83\x5C\\vornak95.htm"},
+      // A kanji then a real separator, and a half-width kana (one byte).
+      {"C:\\\x95\x5C\\", "C:\\\x95\x5C\\vornak95.htm"},
+      {"C:\\\xB1\\", "C:\\\xB1\\vornak95.htm"},
+  };
+  for (const auto& c : cases) EXPECT_EQ(c.page, StartPagePath(c.folder)) << c.folder;
+  // Under a single-byte code page every byte stands alone.
+  auto noLeadBytes = [](unsigned char) { return false; };
+  EXPECT_EQ("C:\\\x95\x5Cvornak95.htm", StartPagePath("C:\\\x95\x5C", noLeadBytes));
 }
 
 }  // namespace

@@ -49,7 +49,19 @@ INSTANTIATE_TEST_SUITE_P(
         BadProfile{"NoEquals", kHead + "cpuid 00000001\n", 2, "expected \"=\""},
         BadProfile{"WrongValueCount", kHead + "cpuid 00000001 = 1 2 3\n", 2, "expected 4 value(s)"},
         BadProfile{"StringForNumber", kHead + "version = \"4\"\n", 2, "expected a number"},
-        BadProfile{"MissingArgument", kHead + "cpuid = 1 2 3 4\n", 2, "expected 1 argument(s)"}),
+        BadProfile{"MissingArgument", kHead + "cpuid = 1 2 3 4\n", 2, "expected 1 argument(s)"},
+        // A count promises lines; a replay must never loop on a number alone.
+        BadProfile{"WindowCountBeyondItsLines",
+                   kHead + "windows = 80000000\nwindow = 1 \"x\" 0\n", 2,
+                   "expected 2147483648 \"window\" line(s) for this count, found 1"},
+        BadProfile{"FontCountWithoutLines", kHead + "# x\nfonts = 2\n", 3,
+                   "expected 2 \"font\" line(s) for this count, found 0"},
+        BadProfile{"ProviderCountBeyondItsLines",
+                   kHead + "dplayprovider = \"g\" \"IPX\" 6 0\ndplay = 2 0 0 0 0 0 0 0 0 0 0\n", 3,
+                   "\"dplayprovider\" line(s) for this count, found 1"},
+        BadProfile{"SecondCountFindsTheLinesTaken",
+                   kHead + "fonts = 1\nfont = \"a\" \"b\"\nfonts = 1\n", 4,
+                   "expected 1 \"font\" line(s) for this count, found 0"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(ProfileFormat, EveryByteValueSurvivesTheEscape) {
@@ -80,6 +92,34 @@ TEST(ProfileFormat, RepeatedQuestionsTakeTheirAnswersInOrderThenRepeatTheLast) {
   EXPECT_EQ((*p.Take("cpuid", {profile::Num(1)}))[3].number, 0x387f9ffu);
   EXPECT_EQ((*p.Take("cpuid", {profile::Num(0)}))[1].number, 0x756e6547u);
   EXPECT_EQ(p.Take("cpuid", {profile::Num(2)}), nullptr);
+}
+
+// The lines of a counted list are taken once each: a count asked again (the
+// last answer repeats) finds them used up instead of looping on the last one.
+TEST(ProfileReplay, CountedListsEndWithTheirLines) {
+  ProfileMachine m = test::MachineFrom(
+      "windows = 2\nwindow = 1 \"a\" 0\nwindow = 2 \"b\" 1\n"
+      "fonts = 1\nfont = \"Regular\" \"Arial\"\n");
+  EXPECT_EQ(m.BroadcastPaint().size(), 2u);
+  EXPECT_EQ(m.BroadcastPaint().size(), 0u);
+  EXPECT_EQ(m.FontFamilies().size(), 1u);
+  EXPECT_EQ(m.FontFamilies().size(), 0u);
+}
+
+TEST(ProfileLoad, RefusesAFileLargerThanTheLimitBeforeReadingIt) {
+  test::ScratchDir dir;
+  const std::string path = dir.Path("huge.profile");
+  {
+    std::ofstream(path, std::ios::binary) << "VORNAK95-PROFILE 1\n";
+  }
+  // A sparse file: no time or disk spent on its size.
+  std::filesystem::resize_file(path, profile::kMaxProfileBytes + 1);
+  try {
+    Profile::Load(path);
+    FAIL() << "loaded";
+  } catch (const ProfileError& e) {
+    EXPECT_EQ(std::string(e.what()), path + ": expected a profile of at most 64 MB, the file is larger");
+  }
 }
 
 // A live machine with fixed, distinctive answers for the record round trip.
@@ -139,6 +179,18 @@ TEST(ProfileRecord, ReplayGivesTheLiveAnswersBack) {
   }
   ProfileMachine replay(Profile::Load(path));
   EXPECT_EQ(ask(replay), liveAnswers);
+}
+
+TEST(ProfileRecord, AFailedWriteIsNamed) {
+  if (!std::filesystem::exists("/dev/full")) GTEST_SKIP() << "no /dev/full";
+  ProfileWriter writer("/dev/full");
+  ASSERT_TRUE(writer.Ok());
+  FakeLive live;
+  ProfileMachine recorder(live, writer);
+  recorder.GetVersion();
+  EXPECT_FALSE(writer.Close());
+  EXPECT_NE(writer.Failure().find("/dev/full: cannot write the profile"), std::string::npos)
+      << writer.Failure();
 }
 
 TEST(ProfileReplay, UnansweredQuestionsGetTheDefaults) {

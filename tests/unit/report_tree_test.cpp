@@ -105,28 +105,100 @@ TEST(ReportTreeLog, AppendsToAnExistingFile) {
   EXPECT_EQ(LogLines(ReadFile(path)), (std::vector<std::string>{"old", "new"}));
 }
 
-TEST(ReportTreeLog, UnwritablePathsLoseLinesButNotItems) {
+TEST(ReportTreeLog, UnwritablePathsLoseLinesButNotItemsAndSayWhy) {
   ScratchDir dir;
   std::string readOnly = dir.Path("readonly.log");
   { std::ofstream(readOnly) << ""; }
   chmod(readOnly.c_str(), 0444);
   std::string directory = dir.Path("dir.log");
   std::filesystem::create_directory(directory);
-  const std::string paths[] = {readOnly, directory, dir.Path("missing/folder/x.log"), ""};
-  for (const std::string& p : paths) {
-    SCOPED_TRACE(p);
+  const bool root = geteuid() == 0;  // root may ignore file modes
+  struct Case {
+    std::string path;
+    bool fails;
+    const char* reason;
+  } cases[] = {
+      {readOnly, !root, "cannot create the log"},
+      {directory, true, "cannot create the log"},
+      {dir.Path("missing/folder/x.log"), true, "No such file"},
+      {"", true, "no file name"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.path);
     MemoryOutline o;
     ReportTree tree(o);
-    tree.SetLogFile(p.c_str());
+    tree.SetLogFile(c.path.c_str());
     Item root = tree.AddRootItem("root");
     tree.AddItem(root, "child");
     EXPECT_EQ(ChildTexts(o, root), (std::vector<std::string>{"child"}));
+    tree.SetLogFile(nullptr);
+    if (!c.fails) continue;
+    EXPECT_EQ(tree.LogFailure().rfind(c.path + ": ", 0), 0u) << tree.LogFailure();
+    EXPECT_NE(tree.LogFailure().find(c.reason), std::string::npos) << tree.LogFailure();
   }
-  // Root may ignore file modes; only check the file where modes hold.
-  if (geteuid() != 0) {
-    EXPECT_EQ(ReadFile(readOnly), "");
-  }
+  if (!root) EXPECT_EQ(ReadFile(readOnly), "");
   EXPECT_TRUE(std::filesystem::is_directory(directory));
+}
+
+// A full disk: the writes fail after the file opened.
+TEST(ReportTreeLog, FailedWriteIsNamed) {
+  if (!std::filesystem::exists("/dev/full")) GTEST_SKIP() << "no /dev/full";
+  MemoryOutline o;
+  ReportTree tree(o);
+  tree.SetLogFile("/dev/full");
+  tree.AddItem(tree.AddRootItem("root"), "child");
+  EXPECT_EQ(o.Children(kNoItem).size(), 1u);
+  EXPECT_NE(tree.LogFailure().find("/dev/full: cannot write the log"), std::string::npos)
+      << tree.LogFailure();
+  tree.SetLogFile(nullptr);
+  EXPECT_NE(tree.LogFailure(), "");
+}
+
+// The log is kept open for the run, but every line is in the file before
+// the next one is added, and nothing stays open once logging ends.
+TEST(ReportTreeLog, EachLineReachesTheFileAtOnceAndTheFileClosesWithTheLog) {
+  auto openFiles = [] {
+    size_t n = 0;
+    for (const auto& e : std::filesystem::directory_iterator("/proc/self/fd")) (void)e, ++n;
+    return n;
+  };
+  ScratchDir dir;
+  const std::string path = dir.Path("VORNAK95.LOG");
+  const size_t before = openFiles();
+  MemoryOutline o;
+  ReportTree tree(o);
+  tree.SetLogFile(path.c_str());
+  Item root = tree.AddRootItem("root");
+  std::string expected = "root\r\n";
+  for (int i = 0; i < 5; ++i) {
+    EXPECT_EQ(ReadFile(path), expected);
+    const std::string line = "line " + std::to_string(i);
+    tree.AddItem(root, line);
+    expected += line + "\r\n";
+  }
+  EXPECT_EQ(ReadFile(path), expected);
+  tree.SetLogFile(nullptr);
+  EXPECT_EQ(openFiles(), before);
+  EXPECT_EQ(tree.LogFailure(), "");
+}
+
+TEST(ReportTreeLog, MemoryLogHoldsTheBytesTheFileWould) {
+  ScratchDir dir;
+  const std::string path = dir.Path("file.log");
+  MemoryLog memory;
+  for (bool toFile : {true, false}) {
+    MemoryOutline o;
+    ReportTree tree(o);
+    if (toFile) tree.SetLogFile(path.c_str());
+    else tree.SetLog(&memory);
+    Item root = tree.AddRootItem("root");
+    tree.AddItem(root, "");
+    tree.AddItem(root, "ROOT");
+    tree.AddItem(root, "root");  // found: not logged
+    tree.AddItem(root, std::string("5\xA5" "7 \x83\x5C", 6));
+    tree.SetLogFile(nullptr);
+  }
+  EXPECT_EQ(memory.Bytes(), ReadFile(path));
 }
 
 TEST(ReportTree, DeleteAllEmptiesTheTree) {
@@ -169,6 +241,40 @@ TEST(ReportTree, FindsLinesItDidNotAddItself) {
   ReportTree tree(o);
   EXPECT_EQ(tree.AddItem(root, "EXISTING"), x);
   EXPECT_EQ(tree.AddRootItem("ROOT"), root);
+}
+
+}  // namespace
+}  // namespace vornak
+
+namespace vornak {
+namespace {
+
+// Lines that differ only in a double-byte character whose trail byte is a
+// letter ("\x83\x61" and "\x83\x41" are two katakana) are not equal, so they
+// must not share an index key either: otherwise every AddItem compares with
+// all of them and a win.ini of such lines takes quadratic time.
+TEST(ReportTree, AddItemComparesALineWithItsEqualsOnly) {
+  class CountingOutline : public MemoryOutline {
+   public:
+    bool TextEqual(const std::string& a, const std::string& b) const override {
+      ++comparisons;
+      return MemoryOutline::TextEqual(a, b);
+    }
+    mutable size_t comparisons = 0;
+  };
+  CountingOutline o;
+  ReportTree tree(o);
+  Item root = tree.AddRootItem("WIN.INI");
+  const size_t lines = 2000;
+  for (size_t i = 0; i < lines; ++i) {
+    // Bit k of i picks the trail byte's case in character k.
+    std::string text = "key=";
+    for (int k = 0; k < 11; ++k) text += (i >> k) & 1 ? "\x83\x61" : "\x83\x41";
+    tree.AddItem(root, text);
+  }
+  EXPECT_EQ(o.Children(root).size(), lines);
+  EXPECT_LE(o.comparisons, lines);  // quadratic would be some two million
+  EXPECT_EQ(o.EqualityKey("a\x83\x61z"), "A\x83\x61Z");
 }
 
 }  // namespace

@@ -27,8 +27,10 @@ class RecordingShell : public Shell {
   std::string StatusText() override { return status; }
   void HideHtmlPane() override { htmlHidden = true; }
   void OpenLogInEditor(const std::string& commandLine) override { editorCommand = commandLine; }
+  void ReportLogFailure(const std::string& failure) override { logFailures.push_back(failure); }
 
   std::string status = "Ready";
+  std::vector<std::string> logFailures;
   std::vector<std::string> history;
   bool htmlHidden = false;
   std::string editorCommand;

@@ -4,18 +4,42 @@
 //
 // Runs the same analysis as "&S)ave LOG" over the recorded answers and writes
 // the log bytes to standard output or FILE; --outline prints the tree instead,
-// two blanks of indent per level. A bad profile is reported on standard error
-// with its line number, exit status 2, and nothing is written.
+// two blanks of indent per level. Exit status: 0 done, 1 the output could not
+// be written, 2 a bad command line or a profile that cannot be read (reported
+// on standard error with its line number; nothing is written then).
+#include <cerrno>
 #include <cstdio>
-#include <cstdlib>
+#include <cstring>
+#include <exception>
+#include <new>
 #include <string>
-#include <unistd.h>
 
 #include "app/analysis_run.h"
 #include "app/memory_outline.h"
 #include "platform/profile/profile_machine.h"
 
+#ifndef VORNAK_VERSION
+#define VORNAK_VERSION "unknown"
+#endif
+
 namespace {
+
+constexpr int kExitOk = 0, kExitOutput = 1, kExitInput = 2, kExitInternal = 3;
+
+const char kUsage[] =
+    "usage: vornak-report PROFILE [--log FILE] [--outline]\n"
+    "       vornak-report --help | --version\n"
+    "\n"
+    "Replays a machine profile recorded by VORNAK95.EXE /RECORD and writes the\n"
+    "report it gives: the VORNAK95.LOG bytes (CR LF line ends), or with\n"
+    "--outline the tree, two blanks of indent per level.\n"
+    "\n"
+    "  --log FILE   write to FILE instead of standard output\n"
+    "  --outline    the tree instead of the log\n"
+    "\n"
+    "Exit status: 0 done; 1 the output could not be written; 2 a bad command\n"
+    "line or a profile that cannot be read (FILE:LINE: what was expected);\n"
+    "3 an internal error (out of memory).\n";
 
 class QuietShell : public vornak::Shell {
  public:
@@ -27,77 +51,89 @@ class QuietShell : public vornak::Shell {
 };
 
 int Usage() {
-  std::fprintf(stderr, "usage: vornak-report PROFILE [--log FILE] [--outline]\n");
-  return 2;
-}
-
-bool ReadAll(const std::string& path, std::string& out) {
-  std::FILE* f = std::fopen(path.c_str(), "rb");
-  if (!f) return false;
-  char buf[65536];
-  size_t n;
-  while ((n = std::fread(buf, 1, sizeof buf, f)) > 0) out.append(buf, n);
-  std::fclose(f);
-  return true;
+  std::fputs(kUsage, stderr);
+  return kExitInput;
 }
 
 bool WriteAll(std::FILE* f, const std::string& bytes) {
   return std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size() && std::fflush(f) == 0;
 }
 
-}  // namespace
+int CannotWrite(const std::string& name) {
+  std::fprintf(stderr, "vornak-report: cannot write %s: %s\n", name.c_str(),
+               errno ? std::strerror(errno) : "write failed");
+  return kExitOutput;
+}
 
-int main(int argc, char** argv) {
+struct Options {
   std::string profilePath, logPath;
   bool outline = false;
-  for (int i = 1; i < argc; ++i) {
-    std::string arg = argv[i];
-    if (arg == "--log" && i + 1 < argc) logPath = argv[++i];
-    else if (arg == "--outline") outline = true;
-    else if (!arg.empty() && arg[0] == '-') return Usage();
-    else if (profilePath.empty()) profilePath = arg;
-    else return Usage();
-  }
-  if (profilePath.empty()) return Usage();
+};
 
-  vornak::profile::Profile profile;
-  try {
-    profile = vornak::profile::Profile::Load(profilePath);
-  } catch (const vornak::profile::ProfileError& e) {
-    std::fprintf(stderr, "vornak-report: %s\n", e.what());
-    return 2;
-  }
-
-  // The run writes its log through the same writer as the program, into a
-  // scratch file; its bytes are passed on only once the run is complete.
-  char scratch[] = "/tmp/vornak-report.XXXXXX";
-  int fd = mkstemp(scratch);
-  if (fd < 0) {
-    std::perror("vornak-report: scratch file");
-    return 1;
-  }
-  close(fd);
-  std::remove(scratch);
-
+// The replay, as the program's "&S)ave LOG" runs it: the log is collected in
+// memory through the same writer, and passed on only once the run is complete.
+std::string Replay(vornak::profile::Profile profile, bool outline) {
   vornak::ProfileMachine machine(std::move(profile));
   QuietShell shell;
   vornak::MemoryOutline tree;
   vornak::ReportHost host(machine, shell);
   host.CreateTree(tree, 0, 0, 0);
   host.ClearTree();
-  host.RunAnalysis(scratch);
+  vornak::MemoryLog log;
+  host.RunAnalysis(log);
+  return outline ? tree.Dump() : log.Bytes();
+}
+
+int Main(int argc, char** argv) {
+  Options o;
+  for (int i = 1; i < argc; ++i) {
+    std::string arg = argv[i];
+    if (arg == "--help" || arg == "-h") {
+      std::fputs(kUsage, stdout);
+      return kExitOk;
+    }
+    if (arg == "--version") {
+      std::printf("vornak-report %s\n", VORNAK_VERSION);
+      return kExitOk;
+    }
+    if (arg == "--log" && i + 1 < argc) o.logPath = argv[++i];
+    else if (arg == "--outline") o.outline = true;
+    else if (!arg.empty() && arg[0] == '-') return Usage();
+    else if (o.profilePath.empty()) o.profilePath = arg;
+    else return Usage();
+  }
+  if (o.profilePath.empty()) return Usage();
 
   std::string bytes;
-  if (outline) bytes = tree.Dump();
-  else ReadAll(scratch, bytes);
-  std::remove(scratch);
-
-  if (logPath.empty()) return WriteAll(stdout, bytes) ? 0 : 1;
-  std::FILE* out = std::fopen(logPath.c_str(), "wb");
-  if (!out) {
-    std::fprintf(stderr, "vornak-report: cannot write %s\n", logPath.c_str());
-    return 1;
+  try {
+    bytes = Replay(vornak::profile::Profile::Load(o.profilePath), o.outline);
+  } catch (const vornak::profile::ProfileError& e) {
+    std::fprintf(stderr, "vornak-report: %s\n", e.what());
+    return kExitInput;
   }
-  bool ok = WriteAll(out, bytes);
-  return (std::fclose(out) == 0 && ok) ? 0 : 1;
+
+  errno = 0;
+  if (o.logPath.empty()) return WriteAll(stdout, bytes) ? kExitOk : CannotWrite("standard output");
+  std::FILE* out = std::fopen(o.logPath.c_str(), "wb");
+  if (!out) return CannotWrite(o.logPath);
+  const bool ok = WriteAll(out, bytes);
+  if (std::fclose(out) == 0 && ok) return kExitOk;
+  return CannotWrite(o.logPath);
+}
+
+}  // namespace
+
+// Whatever escapes the replay ends the tool with a message, never with an
+// uncaught exception's abort.
+int main(int argc, char** argv) {
+  try {
+    return Main(argc, argv);
+  } catch (const std::bad_alloc&) {
+    std::fprintf(stderr, "vornak-report: out of memory\n");
+  } catch (const std::exception& e) {
+    std::fprintf(stderr, "vornak-report: %s\n", e.what());
+  } catch (...) {
+    std::fprintf(stderr, "vornak-report: unexpected error\n");
+  }
+  return kExitInternal;
 }
