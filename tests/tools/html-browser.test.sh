@@ -34,7 +34,7 @@ python3 "$check" dom "$dir/two.html" "$dir/two.dom" 2 || fail "rendered DOM"
 requests=$(python3 "$check" requests "$dir/two.json") || fail "the page requested: $requests"
 [ -s "$dir/two.console" ] && fail "console messages: $(cat "$dir/two.console")"
 
-"$browser" --window-size=1280,2000 --screenshot="$dir/two.png" "file://$dir/two.html" >/dev/null 2>&1
+"$browser" --run-all-compositor-stages-before-draw --window-size=1280,2000 --screenshot="$dir/two.png" "file://$dir/two.html" >/dev/null 2>&1
 size=$(python3 -c 'import struct,sys; d=open(sys.argv[1],"rb").read(24); print("%dx%d" % struct.unpack(">II", d[16:24]) if d[:8]==b"\x89PNG\r\n\x1a\n" else "none")' "$dir/two.png" 2>/dev/null)
 [ "$size" = 1280x2000 ] || fail "screenshot: $size"
 
