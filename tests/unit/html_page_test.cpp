@@ -24,6 +24,11 @@ PageMachine MachineOf(const std::string& relative) {
   return pm;
 }
 
+std::string NameOf(const MachineFacts& f) {
+  TextConverter sjis, utf8("UTF-8");
+  return MachineName(f, sjis, utf8);
+}
+
 size_t Count(const std::string& text, const std::string& needle) {
   size_t n = 0;
   for (size_t at = text.find(needle); at != std::string::npos; at = text.find(needle, at + 1)) ++n;
@@ -111,7 +116,7 @@ TEST(CacheSizes, LastSizeInKB) {
 TEST(Facts, PentiumThreeWithEverything) {
   const MachineFacts f = MachineOf("html/p3-500-win98.profile").facts;
   EXPECT_EQ(f.processorName, "Pentium III (Katmai/Tarnner) 450/500/550/600/533B/600BMHz (100MHz*5/4.5 133MHz*4.0/4.5)L2-512KB");
-  EXPECT_EQ(MachineName(f), f.processorName + ", OS Version:4.10");
+  EXPECT_EQ(NameOf(f), f.processorName + ", OS Version:4.10");
   EXPECT_EQ(f.signature, "0673");
   EXPECT_EQ(f.vendor, "GenuineIntel");
   EXPECT_EQ(f.fsbMHz + "|" + f.multiplier + "|" + f.clockMHz, "100|5.0|500");
@@ -134,7 +139,7 @@ TEST(Facts, PentiumThreeWithEverything) {
 
 TEST(Facts, SpeedSectionAndFailedBlock) {
   const MachineFacts f = MachineOf("html/486dx4-win95.profile").facts;
-  EXPECT_EQ(f.processorName, "DX4(100\xA5" "75MHz)");
+  EXPECT_EQ(NameOf(f), "DX4(100\xEF\xBD\xA5" "75MHz), OS Version:4.0");
   EXPECT_EQ(f.bench, ProcessorBench::Speed);
   EXPECT_EQ(f.integer->time, 2350u);
   EXPECT_EQ(f.floating->points, 4140u);
@@ -150,12 +155,12 @@ TEST(Facts, FileNameStandsInForAMissingName) {
   // No name row matches a current processor: its name line is blank.
   const MachineFacts modern = MachineOf("cpu/core-i7.profile").facts;
   EXPECT_EQ(modern.processorName, "");
-  EXPECT_EQ(MachineName(modern), "core-i7.profile, OS Version:6.1");
+  EXPECT_EQ(NameOf(modern), "core-i7.profile, OS Version:6.1");
   // Without the CPU section and without a report at all.
   const MachineFacts bare = ReadFacts(ReplayReport(profile::Profile::Parse("VORNAK95-PROFILE 1\n", "x")), "bare.profile");
   EXPECT_EQ(bare.bench, ProcessorBench::None);
-  EXPECT_EQ(MachineName(bare), "bare.profile, OS Version:4.0");
-  EXPECT_EQ(MachineName(ReadFacts({}, "empty.profile")), "empty.profile");
+  EXPECT_EQ(NameOf(bare), "bare.profile, OS Version:4.0");
+  EXPECT_EQ(NameOf(ReadFacts({}, "empty.profile")), "empty.profile");
 }
 
 // --- Rankings and axes --------------------------------------------------------

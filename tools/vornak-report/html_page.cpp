@@ -55,7 +55,7 @@ std::string DecodedSignature(const std::string& hex) {
 class Page {
  public:
   explicit Page(const std::vector<PageMachine>& machines) : m_(machines), utf8_("UTF-8") {
-    for (const PageMachine& pm : m_) names_.push_back(Text(MachineName(pm.facts)));
+    for (const PageMachine& pm : m_) names_.push_back(MachineName(pm.facts, sjis_, utf8_));
   }
 
   std::string Build() {

@@ -256,10 +256,11 @@ MachineFacts ReadFacts(const std::vector<ReportLine>& report, const std::string&
   return f;
 }
 
-std::string MachineName(const MachineFacts& f) {
-  if (f.processorName.empty() && f.osVersionLine.empty()) return f.fileName;
-  return (f.processorName.empty() ? f.fileName : f.processorName) + ", " +
-         (f.osVersionLine.empty() ? f.fileName : f.osVersionLine);
+std::string MachineName(const MachineFacts& f, TextConverter& sjis, TextConverter& fileNames) {
+  const std::string file = fileNames.ToUtf8(f.fileName);
+  if (f.processorName.empty() && f.osVersionLine.empty()) return file;
+  return (f.processorName.empty() ? file : sjis.ToUtf8(f.processorName)) + ", " +
+         (f.osVersionLine.empty() ? file : sjis.ToUtf8(f.osVersionLine));
 }
 
 }  // namespace vornak::html

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "app/memory_outline.h"
+#include "tools/vornak-report/html_encoding.h"
 
 namespace vornak::html {
 
@@ -61,9 +62,10 @@ struct MachineFacts {
 
 MachineFacts ReadFacts(const std::vector<ReportLine>& report, const std::string& fileName);
 
-// "NAME, OS Version:4.10": the processor name line and the OS version line,
-// the profile's file name standing in for a missing one.
-std::string MachineName(const MachineFacts& facts);
+// "NAME, OS Version:4.10" in UTF-8: the processor name line and the OS
+// version line (Shift-JIS, through `sjis`), the profile's file name (as the
+// system spells it, through `fileNames`) standing in for a missing one.
+std::string MachineName(const MachineFacts& facts, TextConverter& sjis, TextConverter& fileNames);
 
 // Parses "LABEL: <points> Point [<time>(<hex>H)]<suffix>"; nothing when the
 // line does not start with `prefix`, end in `suffix` or hold the numbers.
