@@ -34,25 +34,33 @@ std::string Upper(std::string s) {
 CommandLine ParseCommandLine(const std::string& arguments) {
   CommandLine cl;
   std::vector<std::string> words = SplitArguments(arguments);
+  auto fail = [&](const std::string& what) {
+    if (cl.error.empty()) cl.error = what;
+  };
   for (size_t i = 0; i < words.size(); ++i) {
     const std::string& w = words[i];
-    std::string name = (w.size() > 1 && (w[0] == '/' || w[0] == '-')) ? Upper(w.substr(1)) : "";
-    if (name == "LOG") {
+    const bool isSwitch = w.size() > 1 && (w[0] == '/' || w[0] == '-');
+    const std::string name = isSwitch ? Upper(w.substr(1)) : "";
+    if (!isSwitch) {
+      cl.ignored.push_back(w);
+    } else if (name == "LOG") {
       cl.log = true;
     } else if (name == "ANALYZE") {
       cl.analyze = true;
     } else if (name == "RECORD") {
       if (i + 1 >= words.size() || words[i + 1].empty()) {
-        cl.error = "/RECORD needs the name of the profile file to write";
-        return cl;
+        fail("/RECORD needs the name of the profile file to write");
+        continue;
       }
       cl.record = true;
       cl.recordPath = words[++i];
     } else {
-      cl.error = "unknown argument \"" + w + "\"";
-      return cl;
+      fail("unknown switch \"" + w + "\"");
     }
   }
+  // A script that passes a stray word wants to know; a person who dropped a
+  // file on the program does not need to.
+  if (cl.Batch() && !cl.ignored.empty()) fail("unknown argument \"" + cl.ignored.front() + "\"");
   return cl;
 }
 

@@ -5,9 +5,12 @@
 //   /ANALYZE      run "&S)tart Analyz" at start-up and stay open
 //
 // Switches are case-insensitive and may start with "-" as well as "/".
+// Words that are not switches (a file dropped on the program, "Open with")
+// are ignored when the window opens; in batch mode they are an error.
 #pragma once
 
 #include <string>
+#include <vector>
 
 namespace vornak {
 
@@ -16,7 +19,10 @@ struct CommandLine {
   bool analyze = false;
   bool record = false;
   std::string recordPath;
-  std::string error;  // non-empty when the line could not be understood
+  std::vector<std::string> ignored;  // words that are not switches
+  // The first thing not understood (an unknown switch, /RECORD without a
+  // file, and in batch mode any other word); "" when all was understood.
+  std::string error;
   bool Batch() const { return log || record; }
 };
 

@@ -1,19 +1,14 @@
 #include "app/recent_files.h"
 
+#include "app/outline.h"
+
 namespace vornak {
 
 namespace {
 
-bool SameName(const std::string& a, const std::string& b) {
-  if (a.size() != b.size()) return false;
-  for (size_t i = 0; i < a.size(); ++i) {
-    char x = a[i], y = b[i];
-    if (x >= 'a' && x <= 'z') x = static_cast<char>(x - 32);
-    if (y >= 'a' && y <= 'z') y = static_cast<char>(y - 32);
-    if (x != y) return false;
-  }
-  return true;
-}
+// File names fold ASCII letters only, and a Shift-JIS character whole: "表a"
+// and "表A" are one name, "\x83\x61" and "\x83\x41" two.
+bool SameName(const std::string& a, const std::string& b) { return SjisTextEqualIgnoringCase(a, b); }
 
 }  // namespace
 

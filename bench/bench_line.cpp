@@ -2,10 +2,14 @@
 
 #include "app/wsformat.h"
 #include "bench/best_of_runs.h"
+#include "platform/x87_precision.h"
 
 namespace vornak {
 
 uint32_t AddBenchLine(Analysis& a, Item section, const BenchLine& line, Points points) {
+  // The float kernels' divisions take as long as the precision asks: time
+  // them at the one the program starts with, whatever DirectX left.
+  DoublePrecisionScope precision;
   BestOfRuns best;
   for (int32_t run = 1; run <= line.runs; ++run) {
     // The status bar is the only sign of life while a kernel holds the thread.

@@ -6,6 +6,7 @@
 
 #include "app/wsformat.h"
 #include "bench/os_code_name.h"
+#include "platform/x87_precision.h"
 
 namespace vornak {
 
@@ -25,6 +26,8 @@ std::string Half(const char* format, uint32_t measured, uint32_t ref, int32_t re
   // The times are read as signed, as the reference arithmetic did.
   int32_t m = static_cast<int32_t>(measured);
   if (m == 0) return WsFormat(format, 0, 0, 0);  // unbounded ratio: nothing to say
+  // Whatever a driver left the x87 unit at, the digits are those of doubles.
+  DoublePrecisionScope precision;
   double ratio = static_cast<double>(static_cast<int32_t>(ref)) / m;
   int32_t mhz = TruncateToInt(refMHz * ratio);
   int32_t whole = TruncateToInt(ratio);

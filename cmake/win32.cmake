@@ -60,6 +60,15 @@ target_link_libraries(pc98_probe_test PRIVATE $<TARGET_PROPERTY:VORNAK95,LINK_LI
 target_link_options(pc98_probe_test PRIVATE ${STATIC_RUNTIME})
 add_dependencies(pc98_probe_test ordinal_imports)
 
+# Exceptions thrown in system callbacks and window procedures, with the
+# live layer they are thrown in.
+add_executable(callback_guard_test tests/wine/callback_guard_test.cpp app/win32/failure.cpp ${LIVE_SOURCES})
+set_target_properties(callback_guard_test PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
+target_include_directories(callback_guard_test PRIVATE ${CMAKE_SOURCE_DIR})
+target_link_libraries(callback_guard_test PRIVATE $<TARGET_PROPERTY:VORNAK95,LINK_LIBRARIES>)
+target_link_options(callback_guard_test PRIVATE ${STATIC_RUNTIME})
+add_dependencies(callback_guard_test ordinal_imports)
+
 enable_testing()
 # The native build beside this one (the Makefile's layout), for the replay
 # tool that some Wine tests compare against.

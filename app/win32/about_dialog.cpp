@@ -1,5 +1,7 @@
 #include "app/win32/about_dialog.h"
 
+#include "app/win32/failure.h"
+
 #include "res/resource.h"
 
 namespace vornak {
@@ -9,13 +11,15 @@ void AboutDialog::DoModal(HINSTANCE instance, HWND owner) {
 }
 
 INT_PTR CALLBACK AboutDialog::DialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
-  switch (message) {
-    case WM_INITDIALOG: return OnInitDialog(dialog);
-    case WM_COMMAND:
-      if (LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL) EndDialog(dialog, LOWORD(wParam));
-      return TRUE;
-  }
-  return FALSE;
+  return GuardedMessage(dialog, [&]() -> INT_PTR {
+    switch (message) {
+      case WM_INITDIALOG: return OnInitDialog(dialog);
+      case WM_COMMAND:
+        if (LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL) EndDialog(dialog, LOWORD(wParam));
+        return TRUE;
+    }
+    return FALSE;
+  });
 }
 
 // The date and time this file was compiled, e.g. "(Nov 25 1999 12:51:22)".

@@ -99,7 +99,9 @@ void Application::OnFileOpen() {
   ofn.lpstrFilter = filter.empty() ? nullptr : filter.c_str();
   ofn.lpstrFile = path;
   ofn.nMaxFile = sizeof path;
-  ofn.Flags = OFN_HIDEREADONLY | OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST;
+  // Browsing must not move the current folder: VORNAK95.LOG, the editor that
+  // opens it and the start page are all named relative to it.
+  ofn.Flags = OFN_HIDEREADONLY | OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_NOCHANGEDIR;
   if (GetOpenFileNameA(&ofn) && document_.OnOpenDocument(path)) recentFiles_.Add(path);
 }
 

@@ -1,5 +1,7 @@
 #include "app/win32/html_view.h"
 
+#include "app/win32/failure.h"
+
 namespace vornak {
 
 namespace {
@@ -58,7 +60,10 @@ LRESULT CALLBACK CHtmlViewCtl::WindowProc(HWND w, UINT message, WPARAM wParam, L
     SetWindowLongA(w, GWL_USERDATA, reinterpret_cast<LONG>(self));
   }
   auto* self = reinterpret_cast<CHtmlViewCtl*>(GetWindowLongA(w, GWL_USERDATA));
-  return self ? self->OnMessage(message, wParam, lParam) : DefWindowProcA(w, message, wParam, lParam);
+  if (!self) return DefWindowProcA(w, message, wParam, lParam);
+  // A failed creation must not leave a half-made window behind.
+  return GuardedMessage(w, [&] { return self->OnMessage(message, wParam, lParam); },
+                        message == WM_CREATE ? -1 : 0);
 }
 
 LRESULT CHtmlViewCtl::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {

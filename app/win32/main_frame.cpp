@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include "app/outside_programs.h"
+#include "app/win32/failure.h"
 #include "app/win32/program_starter.h"
 #include "app/win32/shell_windows.h"
 #include "res/resource.h"
@@ -40,6 +41,7 @@ bool CMainFrame::Create(HINSTANCE instance, Machine& machine, CommandTarget& nex
                            CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr,
                            nullptr, instance, this);
   if (!w) return false;
+  created_ = true;
   ShowWindow(w, showCommand);
   UpdateWindow(w);
   return true;
@@ -52,7 +54,10 @@ LRESULT CALLBACK CMainFrame::WindowProc(HWND w, UINT message, WPARAM wParam, LPA
     SetWindowLongA(w, GWL_USERDATA, reinterpret_cast<LONG>(self));
   }
   auto* self = reinterpret_cast<CMainFrame*>(GetWindowLongA(w, GWL_USERDATA));
-  return self ? self->OnMessage(message, wParam, lParam) : DefWindowProcA(w, message, wParam, lParam);
+  if (!self) return DefWindowProcA(w, message, wParam, lParam);
+  // A failed creation must not leave a half-made window behind.
+  return GuardedMessage(w, [&] { return self->OnMessage(message, wParam, lParam); },
+                        message == WM_CREATE ? -1 : 0);
 }
 
 LRESULT CMainFrame::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -63,7 +68,11 @@ LRESULT CMainFrame::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_COMMAND: OnCommand(LOWORD(wParam)); return 0;
     case WM_MENUSELECT: OnMenuSelect(LOWORD(wParam), HIWORD(wParam)); return 0;
     case WM_EXITMENULOOP: OnExitMenuLoop(); return 0;
-    case WM_DESTROY: PostQuitMessage(0); return 0;
+    // A creation that failed destroys the window too; its quit would end the
+    // loop of the message box that says so.
+    case WM_DESTROY:
+      if (created_) PostQuitMessage(0);
+      return 0;
   }
   return DefWindowProcA(window_, message, wParam, lParam);
 }
@@ -159,6 +168,14 @@ void CMainFrame::HideHtmlPane() {
 
 void CMainFrame::OpenLogInEditor(const std::string& commandLine) {
   WinExec(commandLine.c_str(), SW_SHOWNORMAL);
+}
+
+// Batch mode reads the failure from the host and prints it; the window says
+// it in a box, after the run, over the report it keeps.
+void CMainFrame::ReportLogFailure(const std::string& failure) {
+  if (BatchMode()) return;
+  ReportFailure(window_, "The log was not written whole.\n\n" + failure +
+                             "\n\nThe report stays in the window.");
 }
 
 }  // namespace vornak

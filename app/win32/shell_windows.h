@@ -43,6 +43,7 @@ class CMainFrame : public Shell {
   void FocusTree() override;
   void HideHtmlPane() override;
   void OpenLogInEditor(const std::string& commandLine) override;
+  void ReportLogFailure(const std::string& failure) override;
 
  private:
   static LRESULT CALLBACK WindowProc(HWND, UINT, WPARAM, LPARAM);
@@ -58,6 +59,7 @@ class CMainFrame : public Shell {
   void ControlPanelCommand();
 
   HWND window_ = nullptr;
+  bool created_ = false;  // CreateWindowExA returned the window
   HINSTANCE instance_ = nullptr;
   Machine* machine_ = nullptr;
   CommandTarget* next_ = nullptr;

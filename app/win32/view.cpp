@@ -1,6 +1,7 @@
 // CVORNAK95View: hosts the start page and the report tree over a tiled
 // background, and places the main window when it is created.
 #include "app/html_text.h"
+#include "app/win32/failure.h"
 #include "app/win32/shell_windows.h"
 #include "app/window_placement.h"
 #include "nuvash32/nuvash32.h"
@@ -10,6 +11,10 @@ namespace vornak {
 
 namespace {
 const char kViewClass[] = "VORNAK95:View";
+
+// The lead bytes of the code page the system runs with (932 on Japanese
+// Windows, none on a single-byte one).
+bool IsSystemLeadByte(unsigned char c) { return IsDBCSLeadByte(c) != 0; }
 constexpr UINT kHtmlPaneId = 2;
 constexpr int kTileWidth = 64, kTileHeight = 32;
 }  // namespace
@@ -39,7 +44,10 @@ LRESULT CALLBACK CVORNAK95View::WindowProc(HWND w, UINT message, WPARAM wParam, 
     SetWindowLongA(w, GWL_USERDATA, reinterpret_cast<LONG>(self));
   }
   auto* self = reinterpret_cast<CVORNAK95View*>(GetWindowLongA(w, GWL_USERDATA));
-  return self ? self->OnMessage(message, wParam, lParam) : DefWindowProcA(w, message, wParam, lParam);
+  if (!self) return DefWindowProcA(w, message, wParam, lParam);
+  // A failed creation must not leave a half-made window behind.
+  return GuardedMessage(w, [&] { return self->OnMessage(message, wParam, lParam); },
+                        message == WM_CREATE ? -1 : 0);
 }
 
 LRESULT CVORNAK95View::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -71,7 +79,7 @@ bool CVORNAK95View::OnCreate() {
   const DWORD n = GetCurrentDirectoryA(sizeof directory, directory);
   // A folder name too long for the buffer leaves it unfilled: name the page
   // alone rather than a half-read path.
-  htmlPane_.Navigate(n > 0 && n < sizeof directory ? StartPagePath(directory) : "vornak95.htm");
+  htmlPane_.Navigate(n > 0 && n < sizeof directory ? StartPagePath(directory, IsSystemLeadByte) : "vornak95.htm");
 
   RECT r;
   GetWindowRect(window_, &r);

@@ -10,6 +10,7 @@
 #include <dsound.h>
 #include <mmsystem.h>
 
+#include "platform/win32/callback_guard.h"
 #include "platform/win32/live_machine.h"
 
 namespace vornak {
@@ -64,17 +65,23 @@ std::string FieldText(const char (&field)[N]) {
   return std::string(field, strnlen(field, N));
 }
 
+struct ProviderList {
+  std::vector<DirectPlayProvider>& providers;
+  CallbackGuard guard;
+};
+
 BOOL CALLBACK OnDirectPlayProvider(LPGUID guid, LPSTR name, DWORD major, DWORD minor,
                                    LPVOID context) {
-  auto* providers = static_cast<std::vector<DirectPlayProvider>*>(context);
-  DirectPlayProvider p;
-  p.guid = guid ? std::string(reinterpret_cast<const char*>(guid), sizeof(GUID))
-                : std::string(sizeof(GUID), '\0');
-  p.name = name ? name : "";
-  p.major = major;
-  p.minor = minor;
-  providers->push_back(p);
-  return TRUE;
+  auto* list = static_cast<ProviderList*>(context);
+  return list->guard.Run([&] {
+    DirectPlayProvider p;
+    p.guid = guid ? std::string(reinterpret_cast<const char*>(guid), sizeof(GUID))
+                  : std::string(sizeof(GUID), '\0');
+    p.name = name ? name : "";
+    p.major = major;
+    p.minor = minor;
+    list->providers.push_back(p);
+  });
 }
 
 }  // namespace
@@ -164,7 +171,9 @@ DirectSoundAnswer LiveMachine::ProbeDirectSound() {
 
 DirectPlayAnswer LiveMachine::ProbeDirectPlay() {
   DirectPlayAnswer a;
-  DirectPlayEnumerateA(OnDirectPlayProvider, &a.providers);
+  ProviderList list{a.providers, {}};
+  DirectPlayEnumerateA(OnDirectPlayProvider, &list);
+  list.guard.Rethrow();
   // The report asks only the first provider, and none when there is none.
   if (a.providers.empty()) return a;
   GUID guid;

@@ -1,6 +1,7 @@
 // Windows, initialisation files and drives on the live system.
 #include <algorithm>
 #include <cstring>
+#include <memory>
 
 #include "platform/win32/live_machine.h"
 
@@ -22,20 +23,29 @@ constexpr DWORD kTextBuffer = 256;
 // More than any initialisation file holds; keeps a stray huge file from
 // exhausting the address space.
 constexpr DWORD kMaxFileBytes = 16u << 20;
+// How long one window may take to handle the broadcast paint message. A hung
+// program (common on the Windows 95 family) is skipped at once; a slow one
+// after this long, so one window cannot stall the report.
+constexpr UINT kPaintTimeoutMs = 3000;
 
-// Filled by the hook during one broadcast, read once the hook is removed.
-PaintRecord paintRecords[kPaintRecordSlots];
-uint32_t paintRecordCount = 0;
-HHOOK paintHook = nullptr;
+// One broadcast: the hook's handle and what it saw. It lives on the stack of
+// the call; the hook procedure finds it through `activeBroadcast`, which is
+// set only while the broadcast runs.
+struct Broadcast {
+  HHOOK hook = nullptr;
+  PaintRecord records[kPaintRecordSlots];
+  uint32_t count = 0;
+};
+Broadcast* activeBroadcast = nullptr;
 
 LRESULT CALLBACK PaintMessageHook(int code, WPARAM wParam, LPARAM lParam) {
+  Broadcast* b = activeBroadcast;
   // A negative code must be passed on untouched.
-  if (code == HC_ACTION && lParam && paintRecordCount < kPaintRecordSlots) {
+  if (b && code == HC_ACTION && lParam && b->count < kPaintRecordSlots) {
     const CWPSTRUCT* message = reinterpret_cast<const CWPSTRUCT*>(lParam);
-    if (message->message == WM_PAINT)
-      std::memcpy(&paintRecords[paintRecordCount++], message, sizeof(PaintRecord));
+    if (message->message == WM_PAINT) std::memcpy(&b->records[b->count++], message, sizeof(PaintRecord));
   }
-  return CallNextHookEx(paintHook, code, wParam, lParam);
+  return CallNextHookEx(b ? b->hook : nullptr, code, wParam, lParam);
 }
 
 // A directory query's answer: 0 is failure, and an answer as large as the
@@ -48,19 +58,24 @@ std::optional<std::string> PathAnswer(UINT length, const char* buffer) {
 }  // namespace
 
 std::vector<PaintedWindow> LiveMachine::BroadcastPaint() {
-  paintRecordCount = 0;
-  paintHook = SetWindowsHookExA(WH_CALLWNDPROC, PaintMessageHook, nullptr, 0);
+  std::vector<PaintedWindow> windows;
+  // While the broadcast waits, sent messages are still handled on this
+  // thread; a broadcast started by one of them would share the hook.
+  if (activeBroadcast) return windows;
+  auto b = std::make_unique<Broadcast>();
+  b->hook = SetWindowsHookExA(WH_CALLWNDPROC, PaintMessageHook, nullptr, 0);
   // Windows NT and Wine refuse a system-wide hook without a module; then the
   // windows of this thread are the ones that can be watched.
-  if (!paintHook)
-    paintHook = SetWindowsHookExA(WH_CALLWNDPROC, PaintMessageHook, nullptr, GetCurrentThreadId());
-  SendMessageA(HWND_BROADCAST, WM_PAINT, 0, 0);
-  if (paintHook) UnhookWindowsHookEx(paintHook);
-  paintHook = nullptr;
+  if (!b->hook)
+    b->hook = SetWindowsHookExA(WH_CALLWNDPROC, PaintMessageHook, nullptr, GetCurrentThreadId());
+  activeBroadcast = b.get();
+  DWORD_PTR result = 0;
+  SendMessageTimeoutA(HWND_BROADCAST, WM_PAINT, 0, 0, SMTO_ABORTIFHUNG, kPaintTimeoutMs, &result);
+  activeBroadcast = nullptr;
+  if (b->hook) UnhookWindowsHookEx(b->hook);
 
-  std::vector<PaintedWindow> windows;
-  for (uint32_t i = 0; i < paintRecordCount; ++i) {
-    HWND hwnd = paintRecords[i].hwnd;
+  for (uint32_t i = 0; i < b->count; ++i) {
+    HWND hwnd = b->records[i].hwnd;
     char title[kTextBuffer] = "";
     GetWindowTextA(hwnd, title, kTextBuffer);
     title[kTextBuffer - 1] = '\0';

@@ -2,6 +2,7 @@
 #include <algorithm>
 
 #include "nuvash32/nuvash32.h"
+#include "platform/win32/callback_guard.h"
 #include "platform/win32/live_machine.h"
 
 namespace vornak {
@@ -42,24 +43,30 @@ std::string Bounded(const BYTE (&text)[N]) {
   return std::string(reinterpret_cast<const char*>(text), reinterpret_cast<const char*>(end));
 }
 
+struct FamilyList {
+  std::vector<FontFamily> families;
+  CallbackGuard guard;
+};
+
 int CALLBACK OnFamily(const LOGFONTA* font, const TEXTMETRICA*, DWORD, LPARAM user) {
   // With no family name given, each call describes a whole family.
   const auto* elf = reinterpret_cast<const ENUMLOGFONTA*>(font);
-  reinterpret_cast<std::vector<FontFamily>*>(user)->push_back(
-      FontFamily{Bounded(elf->elfStyle), Bounded(elf->elfFullName)});
-  return 1;
+  auto* list = reinterpret_cast<FamilyList*>(user);
+  return list->guard.Run([&] {
+    list->families.push_back(FontFamily{Bounded(elf->elfStyle), Bounded(elf->elfFullName)});
+  });
 }
 
 }  // namespace
 
 std::vector<FontFamily> LiveMachine::FontFamilies() {
-  std::vector<FontFamily> families;
+  FamilyList list;
   HDC dc = ::GetDC(treeWindow_);
-  if (!dc) return families;
-  ::EnumFontFamiliesA(dc, nullptr, &OnFamily,
-                      reinterpret_cast<LPARAM>(&families));
+  if (!dc) return list.families;
+  ::EnumFontFamiliesA(dc, nullptr, &OnFamily, reinterpret_cast<LPARAM>(&list));
   ::ReleaseDC(treeWindow_, dc);
-  return families;
+  list.guard.Rethrow();
+  return std::move(list.families);
 }
 
 }  // namespace vornak

@@ -122,6 +122,12 @@ TEST(RecentFileList, KeepsFourMostRecentFirst) {
   for (const char* p : {"1", "2", "3", "4"}) list.Add(p);
   EXPECT_EQ("4", list[0]);
   EXPECT_EQ("1", list[3]);  // the oldest ones fell off
+
+  // Two katakana whose trail bytes look like "a" and "A": two names.
+  list.Add("C:\\\x83\x61.TXT");
+  list.Add("C:\\\x83\x41.txt");
+  EXPECT_EQ("C:\\\x83\x41.txt", list[0]);
+  EXPECT_EQ("C:\\\x83\x61.TXT", list[1]);
 }
 
 }  // namespace

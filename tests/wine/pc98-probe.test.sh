@@ -1,8 +1,11 @@
 #!/usr/bin/env bash
-# The live PC-98 probe under Wine. Set to Windows 98, every access to the BIOS
-# work area and the ports faults; the guard must turn each fault into "not
-# available" (type 0xFF, no machine line) instead of a crash. Under the
-# default NT version nothing may be touched at all.
+# The live PC-98 probe under Wine. Set to Windows 98, the accesses to the BIOS
+# work area and the ports are made: under QEMU's emulation every one faults,
+# and the guard must turn each fault into "not available" (type 0xFF, no
+# machine line) instead of a crash; on a host that runs 32-bit code itself,
+# Wine emulates a PC/AT's work area and ports for Windows 9x programs, so the
+# probe must name a PC/AT. Under the default NT version nothing may be
+# touched at all.
 source "$VORNAK_SOURCE/tests/wine/lib.sh"
 probe="$VORNAK_BUILD/tests/pc98_probe_test.exe"
 # A fault that escapes the guard must end the run, not wait in the debugger.
@@ -25,20 +28,15 @@ expect() {  # output line...
 }
 
 out=$(run_probe win98 win98)
-faults=$(sed -n 's/^faults = //p' <<< "$out")
-if grep -qxF "portin a460 = refused" <<< "$out"; then
-  expect "$out" "version = c0000a04" "biosword 86 = refused" "biosbyte 101 = refused" \
-    "portin a460 = refused" "portout cc0 = refused" "type = ff" "section type = ff" "lines = 0"
+expect "$out" "version = c0000a04"
+if grep -qx "biosword 86 = refused" <<< "$out"; then
+  expect "$out" "biosbyte 101 = refused" "portin a460 = refused" "portout cc0 = refused" \
+    "type = ff" "section type = ff" "lines = 0"
+  faults=$(sed -n 's/^faults = //p' <<< "$out")
   # Four direct accesses, then one work-area read by each of the two probes.
   [ "$faults" -ge 6 ] || fail "win98: only $faults faults caught: the accesses were not made"
 else
-  # Wine running 32-bit code natively (no emulator) answers a Windows 98
-  # process's port I/O and its reads of the BIOS work area as Windows 98
-  # would: no PC-98 hardware answers, so the machine is a PC/AT. Its work
-  # area ends before 0x101, and that read's fault is caught by the guard.
-  expect "$out" "version = c0000a04" "biosbyte 101 = refused" "portin a460 = ffff" "portout cc0 = ok" \
-    "type = 10" "section type = 10" "lines = 1"
-  [ "$faults" -ge 1 ] || fail "win98: no fault caught: $out"
+  expect "$out" "type = 10" "section type = 10" "lines = 1"
 fi
 
 out=$(run_probe default)

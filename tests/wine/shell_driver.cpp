@@ -10,6 +10,11 @@
 //   shell_driver post ID             WM_COMMAND posted (for modal boxes)
 //   shell_driver key VK              a key press posted to the main window
 //   shell_driver dialog CAPTION SECONDS   texts of that box's controls, then OK
+//   shell_driver open FOLDER FILE SECONDS   in the program's Open dialog,
+//                                    browses to FOLDER, then chooses FILE
+//   shell_driver title TEXT          sets the main window's title
+//   shell_driver hang SECONDS        a top-level window of its own that never
+//                                    handles a message, for SECONDS
 #include <windows.h>
 
 #include <cstdio>
@@ -83,6 +88,49 @@ int Dialog(const char* caption, int seconds) {
   return 0;
 }
 
+// The Open dialog (Ctrl+O) as a person uses it: the folder typed into the
+// file-name field and OK, which browses there; then the file's name and OK.
+int Open(const char* folder, const char* file, int seconds) {
+  HWND box = nullptr;
+  for (int i = 0; i < seconds * 10 && !box; ++i, Sleep(100)) box = FindWindowA("#32770", "Open");
+  if (!box) {
+    std::printf("no Open dialog\n");
+    return 1;
+  }
+  HWND edit = FindDescendant(box, "Edit");
+  if (!edit) {
+    std::printf("no file-name field\n");
+    return 1;
+  }
+  SendMessageA(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(folder));
+  SendMessageA(box, WM_COMMAND, IDOK, 0);
+  if (!IsWindow(box)) {
+    std::printf("the dialog closed on a folder\n");
+    return 1;
+  }
+  SendMessageA(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(file));
+  PostMessageA(box, WM_COMMAND, IDOK, 0);
+  for (int i = 0; i < seconds * 10 && IsWindow(box); ++i) Sleep(100);
+  return IsWindow(box) ? 1 : 0;
+}
+
+// A program that stopped answering: its window exists, but the thread that
+// owns it never looks at its queue again.
+int Hang(int seconds) {
+  WNDCLASSA wc = {};
+  wc.lpfnWndProc = DefWindowProcA;
+  wc.hInstance = GetModuleHandleA(nullptr);
+  wc.lpszClassName = "VORNAK95:Hung";
+  RegisterClassA(&wc);
+  HWND w = CreateWindowExA(0, wc.lpszClassName, "hung window", WS_OVERLAPPEDWINDOW | WS_VISIBLE,
+                           0, 0, 200, 100, nullptr, nullptr, wc.hInstance, nullptr);
+  if (!w) return 1;
+  std::printf("hung\n");
+  std::fflush(stdout);
+  Sleep(static_cast<DWORD>(seconds) * 1000);
+  return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -96,6 +144,8 @@ int main(int argc, char** argv) {
     return 0;
   }
   if (!std::strcmp(verb, "dialog")) return argc > 3 ? Dialog(argv[2], std::atoi(argv[3])) : 2;
+  if (!std::strcmp(verb, "hang")) return Hang(static_cast<int>(arg));
+  if (!std::strcmp(verb, "open")) return argc > 4 ? Open(argv[2], argv[3], std::atoi(argv[4])) : 2;
   if (!std::strcmp(verb, "wait")) {
     for (long i = 0; i < arg * 10; ++i, Sleep(100))
       if (Visible(Frame())) return 0;
@@ -113,6 +163,7 @@ int main(int argc, char** argv) {
     return 0;
   }
   if (!std::strcmp(verb, "state")) return State(frame);
+  if (!std::strcmp(verb, "title")) return argc > 2 && SetWindowTextA(frame, argv[2]) ? 0 : 1;
   if (!std::strcmp(verb, "command")) {
     DWORD_PTR result = 0;
     // An analysis under emulation takes a while; the reply comes after it.

@@ -1,0 +1,37 @@
+// Keeps C++ exceptions out of Windows' own frames.
+//
+// Enumeration callbacks and hook procedures are called from user32, gdi32 or
+// dplayx; an exception unwinding through those frames ends the process with
+// this toolchain's unwinder, and the report with it. A callback runs its body
+// through Run, which stops an exception there and keeps it; the code that
+// called the enumerating API rethrows it once the API has returned, on our
+// own frames, where the window procedure's guard reports it.
+#pragma once
+
+#include <exception>
+#include <utility>
+
+namespace vornak {
+
+class CallbackGuard {
+ public:
+  // True when the body ran through; false when it threw (stop enumerating).
+  template <class Body>
+  bool Run(Body body) noexcept {
+    try {
+      body();
+      return true;
+    } catch (...) {
+      if (!error_) error_ = std::current_exception();
+      return false;
+    }
+  }
+  void Rethrow() {
+    if (error_) std::rethrow_exception(std::exchange(error_, nullptr));
+  }
+
+ private:
+  std::exception_ptr error_;
+};
+
+}  // namespace vornak
