@@ -155,6 +155,7 @@ TEST(Facts, FileNameStandsInForAMissingName) {
   // No name row matches a current processor: its name line is blank.
   const MachineFacts modern = MachineOf("cpu/core-i7.profile").facts;
   EXPECT_EQ(modern.processorName, "");
+  EXPECT_TRUE(modern.l2LineZero);
   EXPECT_EQ(NameOf(modern), "core-i7.profile, OS Version:6.1");
   // Without the CPU section and without a report at all.
   const MachineFacts bare = ReadFacts(ReplayReport(profile::Profile::Parse("VORNAK95-PROFILE 1\n", "x")), "bare.profile");
@@ -254,6 +255,11 @@ TEST(MemoryChart, GapsAndCacheMarks) {
   EXPECT_EQ(Count(path, "L"), 0u) << path;
   EXPECT_NE(svg.find(">L1 data 16 KB<"), std::string::npos);
   EXPECT_NE(svg.find(">L2 512 KB<"), std::string::npos);
+  EXPECT_NE(svg.find(">points</text>"), std::string::npos) << "a linear axis for close points";
+  // More than a hundredfold apart: a logarithmic points axis, a tick per decade.
+  const std::string wide = MemorySvg({{0, {{16, {20000, 1}, true}, {32, {150, 1}, true}}, 0, 0}}, 1);
+  EXPECT_NE(wide.find(">points (logarithmic"), std::string::npos);
+  for (const char* tick : {">100<", ">1,000<", ">10,000<", ">100,000<"}) EXPECT_NE(wide.find(tick), std::string::npos) << tick;
   // Two machines with the same L2 share one mark naming both.
   const std::string two = MemorySvg({{0, points, 0, 512}, {1, points, 0, 512}}, 2);
   EXPECT_EQ(Count(two, "class=\"cache\""), 1u);

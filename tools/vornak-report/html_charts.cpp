@@ -252,23 +252,44 @@ std::string MemorySvg(const std::vector<MemorySeries>& series, size_t machineCou
     rowEnd[r] = end + 8;
     m.row = r;
   }
-  const double top = 24 + rowH * static_cast<double>(rowEnd.size());
+  // The axis title on the first row, the cache labels below it.
+  const double top = 44 + rowH * static_cast<double>(rowEnd.size());
   const double H = top + 300 + bottom;
   const double plotBottom = H - bottom;
 
-  uint32_t max = 1;
+  uint32_t max = 1, min = 0xFFFFFFFF;
   for (const MemorySeries& m : series)
     for (const MemoryPoint& p : m.points)
-      if (p.measured) max = std::max(max, p.figure.points);
-  const LinearScale scale = NiceScale(max, 6);
-  auto Y = [&](uint64_t v) { return plotBottom - (plotBottom - top) * static_cast<double>(v) / static_cast<double>(scale.top); };
+      if (p.measured && p.figure.points > 0) {
+        max = std::max(max, p.figure.points);
+        min = std::min(min, p.figure.points);
+      }
+  // Points that span more than a hundredfold (a fast machine's small blocks
+  // beside a slow machine's) would flatten the lower lines on a linear axis.
+  const bool logY = min != 0xFFFFFFFF && max / 100 > min;
+  std::vector<uint64_t> ticks;
+  double yLo = 0, yHi = 1;  // the axis ends, as values or as log10 of them
+  if (logY) {
+    yLo = std::floor(std::log10(static_cast<double>(min)));
+    yHi = std::ceil(std::log10(static_cast<double>(max)));
+    uint64_t v = 1;
+    for (int d = 0; d < yLo; ++d) v *= 10;
+    for (double d = yLo; d <= yHi; ++d, v *= 10) ticks.push_back(v);
+  } else {
+    const LinearScale scale = NiceScale(max, 6);
+    yHi = static_cast<double>(scale.top);
+    for (int i = 0; i <= scale.Steps(); ++i) ticks.push_back(scale.step * static_cast<uint64_t>(i));
+  }
+  auto Y = [&](uint64_t v) {
+    const double at = logY ? std::log10(static_cast<double>(std::max<uint64_t>(v, 1))) : static_cast<double>(v);
+    return plotBottom - (plotBottom - top) * (at - yLo) / (yHi - yLo);
+  };
 
   std::string s = "<svg xmlns=\"http://www.w3.org/2000/svg\" class=\"mem\" viewBox=\"0 0 " + Num(W) + " " + Num(H) +
                   "\" width=\"" + Num(W) + "\" height=\"" + Num(H) +
                   "\" role=\"img\" aria-label=\"Memory copy points against block size\">\n";
   // Horizontal grid and the points scale.
-  for (int i = 0; i <= scale.Steps(); ++i) {
-    const uint64_t v = scale.step * static_cast<uint64_t>(i);
+  for (uint64_t v : ticks) {
     s += "<line class=\"grid\" x1=\"" + Num(left) + "\" y1=\"" + Num(Y(v)) + "\" x2=\"" + Num(W - right) +
          "\" y2=\"" + Num(Y(v)) + "\"/><text class=\"tick\" x=\"" + Num(left - 6) + "\" y=\"" + Num(Y(v) + 4) +
          "\" text-anchor=\"end\">" + Thousands(v) + "</text>\n";
@@ -286,9 +307,10 @@ std::string MemorySvg(const std::vector<MemorySeries>& series, size_t machineCou
        "\" x2=\"" + Num(left) + "\" y2=\"" + Num(plotBottom) + "\"/>\n";
   s += "<text class=\"axt\" x=\"" + Num((left + W - right) / 2) + "\" y=\"" + Num(H - 8) +
        "\" text-anchor=\"middle\">block size (logarithmic: each step doubles it)</text>\n";
-  s += "<text class=\"axt\" x=\"" + Num(left - 6) + "\" y=\"14\" text-anchor=\"end\">points</text>\n";
+  s += std::string("<text class=\"axt\" x=\"8\" y=\"16\">") +
+       (logY ? "points (logarithmic: each step is tenfold)" : "points") + "</text>\n";
   for (const Mark& m : marks) {
-    const double ly = 18 + rowH * static_cast<double>(m.row);
+    const double ly = 38 + rowH * static_cast<double>(m.row);
     s += "<line class=\"cache\" x1=\"" + Num(m.x) + "\" y1=\"" + Num(ly + 3) + "\" x2=\"" + Num(m.x) + "\" y2=\"" +
          Num(plotBottom) + "\" stroke=\"" + m.colour + "\"/><text class=\"cachet\" x=\"" + Num(m.x + 3) +
          "\" y=\"" + Num(ly) + "\" fill=\"" + m.colour + "\">" + Escape(m.text) + "</text>\n";

@@ -91,7 +91,9 @@ struct MemorySeries {
 };
 
 // Copy points against block size, 16 KB to 32 MB; a gap where a block was
-// not measured; dashed lines at the cache sizes the reports name.
+// not measured; dashed lines at the cache sizes the reports name. The points
+// axis is linear, or logarithmic where the points span more than a
+// hundredfold.
 std::string MemorySvg(const std::vector<MemorySeries>& series, size_t machineCount);
 
 // 1234567 → "1,234,567".

@@ -154,7 +154,10 @@ class Page {
     });
     RowOf("L1 data cache", [&](const MachineFacts& f) { return f.l1DataKB ? MemorySize(f.l1DataKB) : missing; });
     RowOf("L2 cache", [&](const MachineFacts& f) {
-      return f.l2KB ? MemorySize(f.l2KB) : f.noL2 ? std::string("none") : missing;
+      return f.l2KB         ? MemorySize(f.l2KB)
+             : f.noL2       ? std::string("none")
+             : f.l2LineZero ? std::string("0KB in the report (a size it could not decode)")
+                            : missing;
     });
     RowOf("Windows", [&](const MachineFacts& f) {
       if (f.windowsVersion.empty()) return missing;
@@ -284,7 +287,8 @@ class Page {
     } else {
       out_ += "<p>Block-copy points against the block size, from 16 KB to 32 MB: where a block stops fitting a cache "
               "the points step down. Dashed lines mark the cache sizes the report names. The report scales the "
-              "blocks from 8 MB on as if they were 4 MB blocks, so their points fall by the size.</p>\n";
+              "blocks from 8 MB on as if they were 4 MB blocks, so their points fall by the size. Where the points "
+              "span more than a hundredfold, their axis is logarithmic as well.</p>\n";
       if (Multi()) {
         std::vector<size_t> which;
         for (const MemorySeries& ms : series) which.push_back(ms.machine);

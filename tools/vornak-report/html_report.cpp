@@ -104,7 +104,10 @@ void ReadCpu(const ReportLine& cpu, MachineFacts& f) {
   });
   if (l1) f.l1DataKB = ParseSizeKB(l1->text);
   for (const ReportLine& l : c)
-    if (StartsWith(l.text, "CPU L2Cash OnChip : ")) f.l2KB = ParseSizeKB(l.text);
+    if (StartsWith(l.text, "CPU L2Cash OnChip : ")) {
+      f.l2KB = ParseSizeKB(l.text);
+      f.l2LineZero = f.l2KB == 0;
+    }
   if (f.l2KB == 0) {
     // Leaf 2 without a size nibble: the descriptors may still name it.
     const ReportLine* l2 = Find(c, [](const ReportLine& l) {
@@ -113,6 +116,7 @@ void ReadCpu(const ReportLine& cpu, MachineFacts& f) {
     if (l2) f.l2KB = ParseSizeKB(l2->text);
   }
   f.noL2 = f.l2KB == 0 && FindText(c, "No L2 cache") != nullptr;
+  f.l2LineZero = f.l2LineZero && f.l2KB == 0;
 }
 
 std::string Counted(size_t n, const char* one, const char* many) {

@@ -52,6 +52,7 @@ struct MachineFacts {
   uint32_t l1DataKB = 0;      // 0: not named by the report
   uint32_t l2KB = 0;          // 0: not named (or none)
   bool noL2 = false;          // the report says "No L2 cache"
+  bool l2LineZero = false;    // its L2 line gives 0KB: no size it could decode
   std::string windowsVersion, platform;  // "4.10", "Windows95[chicago]"
   std::optional<uint32_t> physicalTotalKB, physicalAvailKB;
   std::vector<std::string> directX;  // the components that answered, with a detail
