@@ -40,14 +40,16 @@ fuzz-build: $(FUZZ)/CMakeCache.txt
 fuzz: bootstrap fuzz-build
 	tools/fuzz-run $(FUZZ_SECONDS)
 
-# Unit tests natively, then under ASan and UBSan, a minute of fuzzing, then
-# the Wine tests.
+# Unit tests natively, then under ASan and UBSan, then the Wine tests with a
+# minute of fuzzing beside them (one core each).
 test: bootstrap
 	$(MAKE) native sanitize win32 fuzz-build
 	cd $(NATIVE) && ctest --output-on-failure -j $(JOBS)
 	cd $(SAN) && ctest --output-on-failure -j $(JOBS)
-	tools/fuzz-run 60
-	cd $(WIN32) && ctest --output-on-failure
+	@tools/fuzz-run 60 > $(FUZZ)/fuzz-run.out 2>&1 & fuzz=$$!; \
+	  (cd $(WIN32) && ctest --output-on-failure); wine=$$?; \
+	  wait $$fuzz; fuzzed=$$?; cat $(FUZZ)/fuzz-run.out; \
+	  [ $$wine = 0 ] && [ $$fuzzed = 0 ]
 
 # With a DISPLAY the program's window opens; without one the batch mode
 # writes VORNAK95.LOG in $(RUNDIR) and prints it.

@@ -97,3 +97,11 @@ set_target_properties(compare_precision_test PROPERTIES RUNTIME_OUTPUT_DIRECTORY
 target_include_directories(compare_precision_test PRIVATE ${CMAKE_SOURCE_DIR})
 target_link_libraries(compare_precision_test PRIVATE vornak_core)
 target_link_options(compare_precision_test PRIVATE ${STATIC_RUNTIME})
+
+# The report tree's index of lines on the real tree control, against the
+# system's own comparison (tests/wine/tree-key.test.sh, japanese.test.sh).
+add_executable(tree_key_test tests/wine/tree_key_test.cpp app/win32/tree_view_outline.cpp)
+set_target_properties(tree_key_test PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
+target_include_directories(tree_key_test PRIVATE ${CMAKE_SOURCE_DIR})
+target_link_libraries(tree_key_test PRIVATE vornak_core comctl32 gdi32 user32 kernel32)
+target_link_options(tree_key_test PRIVATE ${STATIC_RUNTIME})

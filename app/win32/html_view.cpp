@@ -67,6 +67,11 @@ LRESULT CALLBACK CHtmlViewCtl::WindowProc(HWND w, UINT message, WPARAM wParam, L
 }
 
 LRESULT CHtmlViewCtl::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  // Whether the pane shows its page or the notice, for programs that drive
+  // the window from outside (the tests): a registered message, as any other
+  // process can send it and read the answer.
+  static const UINT pageShown = RegisterWindowMessageA("VORNAK95:HtmlPageShown");
+  if (message == pageShown && pageShown) return pageShown_ ? 1 : 0;
   switch (message) {
     case WM_SIZE: OnSize(LOWORD(lParam)); return 0;
     case WM_ERASEBKGND: return 1;  // OnPaint fills every pixel
@@ -95,7 +100,8 @@ void CHtmlViewCtl::MakeFonts() {
 
 void CHtmlViewCtl::Navigate(const std::string& path) {
   std::string bytes;
-  const HtmlPage page = ReadPage(path, bytes) ? ExtractHtmlText(bytes) : UnreadablePage(path);
+  pageShown_ = ReadPage(path, bytes);
+  const HtmlPage page = pageShown_ ? ExtractHtmlText(bytes) : UnreadablePage(path);
   lines_.clear();
   if (!page.title.empty()) lines_.push_back({kTitle, page.title});
   for (const HtmlBlock& b : page.blocks) {

@@ -43,6 +43,7 @@ class CHtmlViewCtl {
   HWND window_ = nullptr;
   std::vector<Line> lines_;
   int width_ = 0, pageHeight_ = 0, scroll_ = 0;
+  bool pageShown_ = false;  // the page was read; false: the notice is shown
   HFONT titleFont_ = nullptr, headingFont_ = nullptr, bodyFont_ = nullptr;
 };
 

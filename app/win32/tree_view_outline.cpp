@@ -107,10 +107,22 @@ bool TreeViewOutline::TextEqual(const std::string& a, const std::string& b) cons
   return lstrcmpiA(a.c_str(), b.c_str()) == 0;
 }
 
-// lstrcmpiA folds case by the system's locale; so does CharUpperBuffA.
+// lstrcmpiA is CompareStringA of the thread's locale ignoring case, and that
+// calls equal far more than upper-case twins. Under code page 932 (Wine 8):
+// full-width letters of either case, the mm sign 0x87 0x6F and "mm", the
+// prolonged-sound and repeat marks among themselves, the voiced-sound marks
+// of either width; under 1252 '^' and the modifier circumflex 0x88, and a soft
+// hyphen counts for nothing. The sort key under the same locale and flags is
+// equal exactly when the comparison is, so lines it merges share a bucket.
 std::string TreeViewOutline::EqualityKey(const std::string& text) const {
-  std::string key = text;
-  if (!key.empty()) CharUpperBuffA(&key[0], static_cast<DWORD>(key.size()));
+  const LCID locale = GetThreadLocale();
+  const DWORD flags = LCMAP_SORTKEY | NORM_IGNORECASE;
+  const int size = LCMapStringA(locale, flags, text.c_str(), -1, nullptr, 0);
+  // A system without sort keys fails every text alike: one bucket, searched
+  // linearly, is slow but still right.
+  if (size <= 0) return std::string();
+  std::string key(static_cast<size_t>(size), '\0');
+  if (LCMapStringA(locale, flags, text.c_str(), -1, &key[0], size) != size) return std::string();
   return key;
 }
 

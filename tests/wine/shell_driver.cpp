@@ -15,7 +15,11 @@
 //   shell_driver title TEXT          sets the main window's title
 //   shell_driver hang SECONDS        a top-level window of its own that never
 //                                    handles a message, for SECONDS
+//   shell_driver expand TEXT...      expands the report's items along a path
+//                                    of texts from the root level ("*" for
+//                                    any), and scrolls the last one to the top
 #include <windows.h>
+#include <commctrl.h>
 
 #include <cstdio>
 #include <cstdlib>
@@ -68,6 +72,9 @@ int State(HWND frame) {
     GetWindowTextA(html, text, sizeof text);
     std::printf("html-name=%s html-style=%08lx html-id=%d\n", text,
                 static_cast<unsigned long>(GetWindowLongA(html, GWL_STYLE)), GetDlgCtrlID(html));
+    // The pane answers whether it shows its page or the "cannot be found" notice.
+    const UINT pageShown = RegisterWindowMessageA("VORNAK95:HtmlPageShown");
+    std::printf("html-page=%s\n", SendMessageA(html, pageShown, 0, 0) ? "shown" : "notice");
   }
   return 0;
 }
@@ -131,6 +138,73 @@ int Hang(int seconds) {
   return 0;
 }
 
+// Reads item texts of a tree control in another process: the record and the
+// text buffer that TVM_GETITEMA fills must live in that process.
+class RemoteTree {
+ public:
+  explicit RemoteTree(HWND tree) : tree_(tree) {
+    DWORD pid = 0;
+    GetWindowThreadProcessId(tree, &pid);
+    process_ = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, pid);
+    if (process_)
+      remote_ = static_cast<char*>(VirtualAllocEx(process_, nullptr, sizeof(TVITEMA) + kText,
+                                                  MEM_COMMIT, PAGE_READWRITE));
+  }
+  ~RemoteTree() {
+    if (remote_) VirtualFreeEx(process_, remote_, 0, MEM_RELEASE);
+    if (process_) CloseHandle(process_);
+  }
+  bool Ready() const { return remote_ != nullptr; }
+  HTREEITEM Next(HTREEITEM item, UINT code) {
+    return reinterpret_cast<HTREEITEM>(
+        SendMessageA(tree_, TVM_GETNEXTITEM, code, reinterpret_cast<LPARAM>(item)));
+  }
+  // "*" stands for any text (the report's first line names the system).
+  bool TextIs(HTREEITEM item, const char* text) {
+    if (!std::strcmp(text, "*")) return true;
+    TVITEMA record = {};
+    record.mask = TVIF_TEXT;
+    record.hItem = item;
+    record.pszText = remote_ + sizeof record;
+    record.cchTextMax = kText;
+    char buffer[kText] = {0};
+    SIZE_T done = 0;
+    if (!WriteProcessMemory(process_, remote_, &record, sizeof record, &done) ||
+        !SendMessageA(tree_, TVM_GETITEMA, 0, reinterpret_cast<LPARAM>(remote_)) ||
+        !ReadProcessMemory(process_, remote_ + sizeof record, buffer, kText - 1, &done))
+      return false;
+    return std::strcmp(buffer, text) == 0;
+  }
+
+ private:
+  static constexpr int kText = 256;
+  HWND tree_;
+  HANDLE process_ = nullptr;
+  char* remote_ = nullptr;
+};
+
+int Expand(HWND frame, int count, char** texts) {
+  HWND control = FindDescendant(frame, "SysTreeView32");
+  RemoteTree tree(control);
+  if (!control || !tree.Ready()) {
+    std::printf("no tree to read\n");
+    return 1;
+  }
+  HTREEITEM item = nullptr, candidate = tree.Next(nullptr, TVGN_ROOT);
+  for (int i = 0; i < count; ++i) {
+    while (candidate && !tree.TextIs(candidate, texts[i])) candidate = tree.Next(candidate, TVGN_NEXT);
+    if (!candidate) {
+      std::printf("no item \"%s\"\n", texts[i]);
+      return 1;
+    }
+    item = candidate;
+    SendMessageA(control, TVM_EXPAND, TVE_EXPAND, reinterpret_cast<LPARAM>(item));
+    candidate = tree.Next(item, TVGN_CHILD);
+  }
+  SendMessageA(control, TVM_SELECTITEM, TVGN_FIRSTVISIBLE, reinterpret_cast<LPARAM>(item));
+  return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -163,6 +237,7 @@ int main(int argc, char** argv) {
     return 0;
   }
   if (!std::strcmp(verb, "state")) return State(frame);
+  if (!std::strcmp(verb, "expand")) return Expand(frame, argc - 2, argv + 2);
   if (!std::strcmp(verb, "title")) return argc > 2 && SetWindowTextA(frame, argv[2]) ? 0 : 1;
   if (!std::strcmp(verb, "command")) {
     DWORD_PTR result = 0;
