@@ -67,5 +67,11 @@ run: bootstrap
 	  echo "--- $(RUNDIR)/VORNAK95.LOG ---" && cat VORNAK95.LOG; \
 	fi
 
+# The release package, dist/VORNAK95-<version>.zip (tools/dist).
+.PHONY: dist
+dist: bootstrap
+	$(MAKE) win32
+	@tools/dist $(WIN32)/bin dist
+
 clean:
 	rm -rf $(BUILD)

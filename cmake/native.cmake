@@ -34,7 +34,9 @@ target_link_libraries(unit_tests PRIVATE vornak_html vornak_core GTest::gtest GT
 target_compile_definitions(unit_tests PRIVATE
   VORNAK_SOURCE_DIR="${CMAKE_SOURCE_DIR}")
 include(GoogleTest)
-gtest_discover_tests(unit_tests DISCOVERY_TIMEOUT 60)
+# Parameterised cases are listed under their names ("All/Versions.X/Windows98"),
+# without a dump of the parameter's bytes after them.
+gtest_discover_tests(unit_tests DISCOVERY_TIMEOUT 60 NO_PRETTY_VALUES)
 
 add_test(NAME tools.vornak-report
          COMMAND bash ${CMAKE_SOURCE_DIR}/tests/tools/vornak-report.test.sh $<TARGET_FILE:vornak-report>)
@@ -42,3 +44,9 @@ add_test(NAME tools.vornak-report
 add_test(NAME tools.html-browser
          COMMAND bash ${CMAKE_SOURCE_DIR}/tests/tools/html-browser.test.sh $<TARGET_FILE:vornak-report>)
 set_tests_properties(tools.html-browser PROPERTIES TIMEOUT 300)
+
+# tools/apt-backports (used by tools/bootstrap) against sample machines.
+if(NOT VORNAK_SANITIZE)
+  add_test(NAME tools.apt-backports
+           COMMAND bash ${CMAKE_SOURCE_DIR}/tests/tools/apt-backports.test.sh)
+endif()

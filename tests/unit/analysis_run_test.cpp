@@ -61,7 +61,8 @@ INSTANTIATE_TEST_SUITE_P(
         VersionCase{0xC0000A04, "VORNAK for Windows95 [Windows 95/98/98SE [chicago]  mode]", "OS Version:4.10"},
         VersionCase{0x05650004, "VORNAK for Windows95 [Windows NT/2000 mode]", "OS Version:4.0"},
         VersionCase{0x1DB10106, "VORNAK for Windows95 [Windows NT/2000 mode]", "OS Version:6.1"},
-        VersionCase{0x80000A03, "VORNAK for Windows95 [Win32s mode]", "OS Version:3.10"}));
+        VersionCase{0x80000A03, "VORNAK for Windows95 [Win32s mode]", "OS Version:3.10"}),
+    [](const auto& info) { return test::WindowsName(info.param.version); });
 
 TEST_F(AnalysisRunTest, LibraryVersionIsTwoHexBytesOfTheLow16Bits) {
   const std::pair<uint32_t, const char*> cases[] = {

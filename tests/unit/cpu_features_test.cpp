@@ -49,7 +49,9 @@ std::vector<FlagCase> FlagCases() {
   }
   return v;
 }
-INSTANTIATE_TEST_SUITE_P(Variants, FlagListing, ::testing::ValuesIn(FlagCases()));
+INSTANTIATE_TEST_SUITE_P(Variants, FlagListing, ::testing::ValuesIn(FlagCases()), [](const auto& info) {
+  return test::TextName(info.param.variant) + "_" + test::HexName(info.param.edx, 8);
+});
 
 TEST(FlagListing, AbsentFpuHasNoFdivLine) {
   for (auto section : {IntelFeatures, AmdK5Features, AmdFeatures}) {
@@ -76,7 +78,8 @@ INSTANTIATE_TEST_SUITE_P(
                       FdivCase{0xFFFF, "FPU Check : FPU ok (with Bug)"},
                       FdivCase{0xFFFFFFFF, "FPU Check : FPU ok (with Bug)"},
                       FdivCase{0, "FPU Check : FPU has flow(Bug's in)"},
-                      FdivCase{0xFFFE, "FPU Check : FPU has flow(Bug's in)"}));
+                      FdivCase{0xFFFE, "FPU Check : FPU has flow(Bug's in)"}),
+    [](const auto& info) { return test::HexName(info.param.result, 8); });
 
 // --- Caches
 
@@ -174,7 +177,12 @@ INSTANTIATE_TEST_SUITE_P(
         SerialCase{"GenuineIntel", 2, 0x672, 0x00070000,
                    {"FSB      : 000 MHz", "Multiple : 0.0 Times", "Clock    :    0 MHz"}},
         SerialCase{"", 3, 0x672, 0x00070000,
-                   {"FSB      : 000 MHz", "Multiple : 0.0 Times", "Clock    :    0 MHz"}}));
+                   {"FSB      : 000 MHz", "Multiple : 0.0 Times", "Clock    :    0 MHz"}}),
+    [](const auto& info) {
+      const SerialCase& c = info.param;
+      return (*c.vendor ? test::TextName(c.vendor) : "NoVendor") + "_Leaf" + std::to_string(c.maxLeaf) + "_" +
+             test::HexName(c.signature, 3) + "_" + test::HexName(c.serialEdx, 8);
+    });
 
 }  // namespace
 }  // namespace vornak

@@ -44,7 +44,8 @@ INSTANTIATE_TEST_SUITE_P(
         NameCase{0x10435, {"Intel 487,DX2,DX2 OverDrive"}},
         NameCase{0x2400, {"Unknown Intel 486 Based Processor or Compatible", kReport}},
         NameCase{0x3480, {"Unknown Intel 486 Based Processor or Compatible", kReport}},
-        NameCase{0x0500, {"Unknown Intel 486 Based Processor or Compatible", kReport}}));
+        NameCase{0x0500, {"Unknown Intel 486 Based Processor or Compatible", kReport}}),
+    [](const auto& info) { return test::HexName(info.param.value, 3); });
 
 class Name386Rows : public ::testing::TestWithParam<NameCase> {};
 TEST_P(Name386Rows, NameTheSignature) {
@@ -60,7 +61,8 @@ INSTANTIATE_TEST_SUITE_P(
         NameCase{0x2308, {"CPU Type : i80386SX Type-A"}}, NameCase{0x2300, {"CPU Type : "}},
         NameCase{0x5300, {"CPU Type : i80386SL"}}, NameCase{0x530F, {"CPU Type : i80386SL"}},
         NameCase{0xF0A, {"Unknown Intel 80386 Based Processor", kReport}},
-        NameCase{0x1305, {"Unknown Intel 80386 Based Processor", kReport}}));
+        NameCase{0x1305, {"Unknown Intel 80386 Based Processor", kReport}}),
+    [](const auto& info) { return test::HexName(info.param.value, 3); });
 
 class NameCyrixRows : public ::testing::TestWithParam<NameCase> {};
 TEST_P(NameCyrixRows, NameTheLowByte) {
@@ -93,7 +95,8 @@ INSTANTIATE_TEST_SUITE_P(
         Cyrix(0x1C, "UnKnown Cyrix CPU "), Cyrix(0x1E, "UnKnown Cyrix CPU "),
         Cyrix(0x20, "UnKnown Cyrix CPU "), Cyrix(0x27, "UnKnown Cyrix CPU "),
         Cyrix(0x38, "UnKnown Cyrix CPU "), Cyrix(0xFC, "UnKnown Cyrix CPU "),
-        Cyrix(0xFF, "UnKnown Cyrix CPU ")));
+        Cyrix(0xFF, "UnKnown Cyrix CPU ")),
+    [](const auto& info) { return test::HexName(info.param.value, 2); });
 
 }  // namespace
 }  // namespace vornak

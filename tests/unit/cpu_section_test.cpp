@@ -43,6 +43,16 @@ std::ostream& operator<<(std::ostream& os, const NameCase& c) {
   return os << c.vendor << " " << std::hex << c.signature << " L2 nibble " << c.l2Edx;
 }
 
+// Case names: vendor and signature, as "GenuineIntel_52C".
+std::string SignatureName(const ::testing::TestParamInfo<NameCase>& info) {
+  const NameCase& c = info.param;
+  return (*c.vendor ? test::TextName(c.vendor) : "NoVendor") + "_" + test::HexName(c.signature, 3);
+}
+// ... and the leaf-2 EDX that gives the L2 size, as "GenuineIntel_633_L2_3".
+std::string SignatureL2Name(const ::testing::TestParamInfo<NameCase>& info) {
+  return SignatureName(info) + "_L2_" + test::HexName(info.param.l2Edx, 1);
+}
+
 // --- Family 5 --------------------------------------------------------------
 
 NameCase P5(const char* vendor, uint32_t signature, const std::string& name) {
@@ -98,7 +108,8 @@ INSTANTIATE_TEST_SUITE_P(
         P5(kIntel, 0x252B, "Dual Pentium 120\xA5" "133MHz"),
         P5(kIntel, 0x2523, "Dual Pentium Processor "),
         NameCase{kIntel, 0x3521, 0, {"Unknown Pentium Processor", kReport}},
-        NameCase{kAmd, 0xF500, 0, {"Unknown Pentium Processor", kReport}}));
+        NameCase{kAmd, 0xF500, 0, {"Unknown Pentium Processor", kReport}}),
+    SignatureName);
 
 // --- Family 6, not AMD: name and L2 suffix ------------------------------------
 
@@ -168,7 +179,8 @@ INSTANTIATE_TEST_SUITE_P(
         P6(0x1632, 3, "Pentium Pro(P6) ODP 333MHz"),
         P6(0x1633, 3, "Pentium Pro(P6) Over Drive Procedssor"),
         NameCase{kIntel, 0x2633, 3, {"Unknown Intel Pentium Pro(P6) Based Processor or Compatible", kReport}},
-        NameCase{kIntel, 0x3633, 3, {"Unknown Intel Pentium Pro(P6) Based Processor or Compatible", kReport}}));
+        NameCase{kIntel, 0x3633, 3, {"Unknown Intel Pentium Pro(P6) Based Processor or Compatible", kReport}}),
+    SignatureL2Name);
 
 // --- Family 6, AMD -------------------------------------------------------------
 
@@ -186,7 +198,8 @@ INSTANTIATE_TEST_SUITE_P(
                       NameCase{kAmd, 0x612, 3, {"Athlon K7 500/550/600/650MHz "}},
                       NameCase{kAmd, 0x610, 3, {"Unknown Athlon K7 Processor "}},
                       NameCase{kAmd, 0x621, 3, {""}}, NameCase{kAmd, 0x642, 3, {""}},
-                      NameCase{kAmd, 0x1611, 3, {"Unknown AMD K7 Based Processor or Compatible", kReport}}));
+                      NameCase{kAmd, 0x1611, 3, {"Unknown AMD K7 Based Processor or Compatible", kReport}}),
+    SignatureL2Name);
 
 TEST(L2CacheSize, LowNibbleOfLeafTwoEdx) {
   const int32_t expected[16] = {0, 128, 256, 512, 1024, 2048, 4096, 8192, 0, 0, 0, 0, 0, 0, 0, 0};
@@ -236,7 +249,11 @@ INSTANTIATE_TEST_SUITE_P(
         DispatchCase{kAmd, 0x800F82, kTsc, {"Unknown Intel 80386 Based Processor", kReport, kBench}, kSpeed},
         // Without the time-stamp counter the time-stamp kernels would fault.
         DispatchCase{kIntel, 0x543, 0x0001, {"CPU Type : Pentium Socket 5/7 (P55C)2.8 or 3.3V", kBench}, kSpeed},
-        DispatchCase{kCyrix, 0x600, 0x0001, {"", kBench}, kSpeed}));
+        DispatchCase{kCyrix, 0x600, 0x0001, {"", kBench}, kSpeed}),
+    [](const auto& info) {
+      const DispatchCase& c = info.param;
+      return test::TextName(c.vendor) + "_" + test::HexName(c.signature, 3) + (c.edx1 & kTsc ? "" : "_NoTsc");
+    });
 
 // --- The section's branches ---------------------------------------------------------
 
@@ -274,7 +291,8 @@ INSTANTIATE_TEST_SUITE_P(
                     {kIntel, "CPU ID Num : 0543", "CPU ID Max Value : 0001", "----- CPU Spec Intel -----",
                      kSerial, "CPU Type : Pentium Socket 5/7 (P55C)2.8 or 3.3V", kBench}},
         SectionCase{"AmdWithoutFeatureTable", Processor(kAmd, 0x580, kTsc, 3, 1),
-                    {kAmd, "CPU ID Num : 0580", "CPU ID Max Value : 0001", "CPU Type : AMD CPU", kBench}}));
+                    {kAmd, "CPU ID Num : 0580", "CPU ID Max Value : 0001", "CPU Type : AMD CPU", kBench}}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST(CpuSection, SerialHeaderSaysNotDetectedBelowLeafThree) {
   SectionReport r(Processor(kIntel, 0x543, kTsc, 3, 2));

@@ -112,6 +112,19 @@ const std::string kDdraw2InvalidParams = Line("ddraw 00000002", {0, 0, 0, 0x8007
 const std::string kDdrawOtherCode = Line("ddraw 00000001", {0, 0, 0, 0x8876021c}, 26);
 const std::string kDsoundCaps = Line("dsound", {0, 0x80004005}, 23);
 
+// Case names: the sub-section and its failure, "DirectDraw_SetCooperativeLevel".
+std::string StepName(const ::testing::TestParamInfo<StepFailure>& info) {
+  std::istringstream lines(info.param.expected);
+  std::string top, section, last;
+  std::getline(lines, top);
+  std::getline(lines, section);
+  if (!std::getline(lines, last)) last = "Ok";
+  for (const char* prefix : {"Initialize Error:", "ERRCODE:"}) {
+    size_t at = last.find(prefix);
+    if (at != std::string::npos) last.erase(0, at + std::string(prefix).size());
+  }
+  return test::TextName(section) + "_" + test::TextName(last);
+}
 INSTANTIATE_TEST_SUITE_P(
     Steps, DirectXFailureLines,
     ::testing::Values(
@@ -129,7 +142,8 @@ INSTANTIATE_TEST_SUITE_P(
         StepFailure{kDdrawOtherCode.c_str(), DirectDrawSection,
                     "DirectX\n  DirectDraw\n    ERRCODE:8876021c\n"},
         StepFailure{kDsoundCaps.c_str(), DirectSoundSection,
-                    "DirectX\n  DirectSound\n    Initialize Error:DirectSound(GetCaps)\n"}));
+                    "DirectX\n  DirectSound\n    Initialize Error:DirectSound(GetCaps)\n"}),
+    StepName);
 
 TEST(DirectDrawCaps, OnlyTheBlitFlagSetGivesOneYes) {
   Report r(Line("ddraw 00000001", {0, 0, 0, 0, 0x40}, 26));

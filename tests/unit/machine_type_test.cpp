@@ -122,6 +122,17 @@ std::string SoundPort(uint32_t first, uint32_t second) {
   std::snprintf(buf, sizeof buf, "portin a460 = 1 %x\nportin a460 = 1 %x\n", first, second);
   return buf;
 }
+// Case names: the port's answers, "40_40", or "Refused".
+std::string SoundName(const ::testing::TestParamInfo<SoundCase>& info) {
+  std::istringstream lines(info.param.ports);
+  std::string line, name;
+  while (std::getline(lines, line)) {
+    unsigned ok = 0, value = 0;
+    std::sscanf(line.c_str(), "portin a460 = %u %x", &ok, &value);
+    name += (name.empty() ? "" : "_") + (ok ? test::HexName(value, 2) : std::string("Refused"));
+  }
+  return name;
+}
 INSTANTIATE_TEST_SUITE_P(
     Boards, SoundBoard,
     ::testing::Values(
@@ -138,7 +149,8 @@ INSTANTIATE_TEST_SUITE_P(
         SoundCase{SoundPort(0x0070, 0x0075), {"Unknown Sound Board 07"}},
         SoundCase{SoundPort(0x00E0, 0x00E0), {"Unknown Sound Board 0e", "FM-Sound Mode:YM-2203"}},
         // A refused port reads as an empty bus.
-        SoundCase{"portin a460 = 0 0\n", {"Unknown Sound Board ff"}}));
+        SoundCase{"portin a460 = 0 0\n", {"Unknown Sound Board ff"}}),
+    SoundName);
 
 struct GraphicsCase {
   uint32_t mode, board, charger;
@@ -163,7 +175,11 @@ INSTANTIATE_TEST_SUITE_P(
                       "H98 256Color Board:None", "V-Ram Access:Normal"}},
         GraphicsCase{0x0008, 0x0010, 0x0000,
                      {"16Color Board:Off", "GRCG:Off ", "EGC:Off ", "GDC Clock:2.5MHz ", "Resolution:High",
-                      "H98 256Color Board:None"}}));
+                      "H98 256Color Board:None"}}),
+    [](const auto& info) {
+      const GraphicsCase& c = info.param;
+      return test::HexName(c.mode) + "_" + test::HexName(c.board) + "_" + test::HexName(c.charger);
+    });
 
 TEST(Scsi, AbsentInterfaceIsNotProgrammed) {
   Lines accesses;

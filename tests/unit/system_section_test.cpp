@@ -48,7 +48,8 @@ TEST_P(Versions, GiveVersionAndPlatform) {
 INSTANTIATE_TEST_SUITE_P(All, Versions,
                          ::testing::Values(VersionCase{0xC0000A04, "Version : 4.10", "Platform : Windows95[chicago]"},
                                            VersionCase{0x80000A03, "Version : 3.10", "Platform : Win32s"},
-                                           VersionCase{0x05650004, "Version : 4.00", "Platform : Windows NT"}));
+                                           VersionCase{0x05650004, "Version : 4.00", "Platform : Windows NT"}),
+                         [](const auto& info) { return test::WindowsName(info.param.version); });
 
 TEST(SystemSection, LinesInOrderUnderTheirItems) {
   SystemRun r("version = c0000a04\nsysinfo = 0 2 24a\nmetric 13 = 1\nmetric 29 = 0\n");
@@ -102,7 +103,8 @@ INSTANTIATE_TEST_SUITE_P(
                       TypeCase{3000, "CPU TYPE : MIPS R3000", false},
                       TypeCase{4000, "CPU TYPE : MIPS R4000", false},
                       TypeCase{21064, "CPU TYPE : Alpha 21064", false},
-                      TypeCase{0, "CPUTYPE : unKnown", false}, TypeCase{587, "CPUTYPE : unKnown", false}));
+                      TypeCase{0, "CPUTYPE : unKnown", false}, TypeCase{587, "CPUTYPE : unKnown", false}),
+    [](const auto& info) { return std::to_string(info.param.type); });
 
 TEST(SystemSection, MachineLineFollowsTheProcessorUnderTheRoot) {
   SystemRun r("version = c0000a04\nsysinfo = 0 1 24a\nbiosword 86 = 1 0500\nbiosbyte 101 = 1 00\n");
@@ -131,7 +133,8 @@ INSTANTIATE_TEST_SUITE_P(
                    {"Physical : 20480 KB / 65536 KB", "PageFile : 0 MB / 1 MB", "Virtual  : 2045 MB / 2047 MB"}},
         // Counts near 4 GB are unsigned: shifted, they stay positive.
         MemoryCase{{0xFFFFFFFF, 0x800003FF, 0xFFFFFFFF, 0xFFFFF, 0xFFFFFFFF, 0},
-                   {"Physical : 2097152 KB / 4194303 KB", "PageFile : 0 MB / 4095 MB", "Virtual  : 0 MB / 4095 MB"}}));
+                   {"Physical : 2097152 KB / 4194303 KB", "PageFile : 0 MB / 4095 MB", "Virtual  : 0 MB / 4095 MB"}}),
+    [](const auto& info) { return std::to_string(info.param.status.totalPhys >> 20) + "MB"; });
 
 // --- Display ------------------------------------------------------------------------
 
@@ -203,7 +206,8 @@ INSTANTIATE_TEST_SUITE_P(
                 {"Character Set: Yes", "Stroke : No", "Stroke Clip: No", "Roll 90'   : No", "Roll Any   : No",
                  "X-Y Scaling : No", "Double Scale: No", "Int powered : No", "Int Scaling : No", "Bold Font   : No",
                  "Italic Font : No", "UnderLine   : No", "Strikeout   : No", "Raster font : No",
-                 "Vector font : Yes"}}));
+                 "Vector font : Yes"}}),
+    [](const auto& info) { return test::TextName(info.param.group) + "_" + test::HexName(info.param.word); });
 
 TEST(DisplaySection, DeviceFiguresAfterTheGroups) {
   SystemRun r(Caps(0, 0x030A) + Caps(4, 320) + Caps(6, 240) + Caps(8, 1024) + Caps(10, 768) + Caps(88, 96) +

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cctype>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -93,6 +95,39 @@ inline std::vector<std::string> ChildTexts(const MemoryOutline& o, Item parent) 
   std::vector<std::string> out;
   for (Item c : o.Children(parent)) out.push_back(o.FullText(c));
   return out;
+}
+
+// --- Case names of parameterised tests, for ctest's list: a short name such
+// as "All/Versions.GiveVersionAndPlatform/Windows98" instead of the case's
+// bytes. A name may hold only letters, digits and '_'.
+
+// v in upper-case hexadecimal, at least `width` digits.
+inline std::string HexName(uint32_t v, int width = 4) {
+  char buf[16];
+  std::snprintf(buf, sizeof buf, "%0*X", width, static_cast<unsigned>(v));
+  return buf;
+}
+
+// Letters and digits of text; every other run of bytes becomes one '_'.
+inline std::string TextName(const std::string& text) {
+  std::string out;
+  for (unsigned char c : text) {
+    if (std::isalnum(c) && c < 0x80) out += static_cast<char>(c);
+    else if (!out.empty() && out.back() != '_') out += '_';
+  }
+  while (!out.empty() && out.back() == '_') out.pop_back();
+  return out.empty() ? "Empty" : out;
+}
+
+// The system a GetVersion word stands for: Windows95, Windows98, Win32s,
+// NT4_0 ...
+inline std::string WindowsName(uint32_t version) {
+  uint32_t major = version & 0xFF, minor = (version >> 8) & 0xFF;
+  if (!(version & 0x80000000u)) return "NT" + std::to_string(major) + "_" + std::to_string(minor);
+  if (major < 4) return "Win32s";
+  if (minor == 0) return "Windows95";
+  if (minor == 10) return "Windows98";
+  return "Windows" + std::to_string(major) + "_" + std::to_string(minor);
 }
 
 }  // namespace vornak::test

@@ -11,7 +11,7 @@ Xvfb :$n -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
 xvfb=$!
 export DISPLAY=:$n
 export WINEPREFIX="$VORNAK_BUILD/wine/x11"
-"$VORNAK_SOURCE/tools/wine-prefix" "$WINEPREFIX"
+"$VORNAK_SOURCE/tools/wine-prefix" "$WINEPREFIX" noaudio
 make_scratch
 program=
 cleanup() {
