@@ -9,7 +9,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
-#include <unordered_map>
+#include <map>
 #include <vector>
 
 #include "app/outline.h"
@@ -61,19 +61,21 @@ class ReportTree {
 
  private:
   // Per parent: its children by a case-folded key, and its last child. The
-  // search by key keeps a section linear in its number of lines (a win.ini of
-  // many thousand lines under one header); equality is still decided by the
-  // outline's own comparison. Built from the outline on first use of a
-  // parent, dropped whenever items are deleted.
+  // search by key keeps a section near linear in its number of lines (a
+  // win.ini of many thousand lines under one header); equality is still
+  // decided by the outline's own comparison. Built from the outline on first
+  // use of a parent, dropped whenever items are deleted. Ordered maps, not
+  // hash tables: the prebuilt library's rehash policy is compiled with CMOV,
+  // which the Pentium and 486 lack (platform/win32/runtime/).
   struct Children {
-    std::unordered_map<std::string, std::vector<Item>> byKey;
+    std::map<std::string, std::vector<Item>> byKey;
     Item last = kNoItem;
   };
   Children& ChildrenOf(Item parent);
   std::string Key(const std::string& text) const;
 
   Outline& outline_;
-  std::unordered_map<Item, Children> children_;
+  std::map<Item, Children> children_;
   void EndLog();
 
   std::unique_ptr<FileLog> ownLog_;

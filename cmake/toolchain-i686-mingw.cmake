@@ -13,3 +13,12 @@ set(CMAKE_FIND_ROOT_PATH /usr/${TOOLCHAIN_PREFIX})
 set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
 set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
+# The processors the program is for: the 486 and the Pentium up. The
+# compiler's default (Pentium Pro) emits CMOV, which they lack; std::string is
+# compiled with our code rather than taken from the prebuilt library, and
+# what CMOVs the library still holds are handled at run time
+# (platform/win32/runtime/processor_support.cpp).
+set(CMAKE_C_FLAGS_INIT "-march=i486")
+set(CMAKE_CXX_FLAGS_INIT
+    "-march=i486 -include ${CMAKE_CURRENT_LIST_DIR}/../platform/win32/runtime/string_instances.h")
+set(CMAKE_ASM_FLAGS_INIT "-march=i486")

@@ -36,14 +36,18 @@ endif()
 file(GLOB LIVE_SOURCES CONFIGURE_DEPENDS platform/win32/*.cpp)
 set(LIVE_SOURCES ${LIVE_SOURCES} platform/win32/pc98_io.S)
 file(GLOB SHELL_SOURCES CONFIGURE_DEPENDS app/win32/*.cpp)
-add_executable(VORNAK95 WIN32 ${SHELL_SOURCES} ${LIVE_SOURCES} res/vornak95.rc)
+add_executable(VORNAK95 WIN32 ${SHELL_SOURCES} ${LIVE_SOURCES} res/vornak95.rc
+               platform/win32/runtime/processor_support.cpp)
 set_target_properties(VORNAK95 PROPERTIES OUTPUT_NAME VORNAK95 SUFFIX .EXE)
 target_include_directories(VORNAK95 PRIVATE ${CMAKE_SOURCE_DIR})
 target_link_libraries(VORNAK95 PRIVATE vornak_core nuvash32 comctl32 comdlg32 gdi32 user32 kernel32)
 if(TARGET harlix)
   target_link_libraries(VORNAK95 PRIVATE harlix)
 endif()
-target_link_options(VORNAK95 PRIVATE ${STATIC_RUNTIME} ${EXE_SIZE_OPTIONS})
+# Our entry point installs the CMOV filter before the runtime's start-up
+# runs; the link map tells tools/check-cmov where each function came from.
+target_link_options(VORNAK95 PRIVATE ${STATIC_RUNTIME} ${EXE_SIZE_OPTIONS}
+                    -Wl,--entry,_VornakStartup -Wl,-Map,${CMAKE_BINARY_DIR}/VORNAK95.map)
 
 # DirectX is bound at load time. DirectPlay is imported by ordinal through
 # import libraries of our own: mingw has none for DPLAY.dll at all.
@@ -83,6 +87,14 @@ target_link_libraries(callback_guard_test PRIVATE $<TARGET_PROPERTY:VORNAK95,LIN
 target_link_options(callback_guard_test PRIVATE ${STATIC_RUNTIME})
 add_dependencies(callback_guard_test ordinal_imports)
 
+# The CMOV filter, entered through the program's own entry point.
+add_executable(cmov_filter_test tests/wine/cmov_filter_test.cpp
+               platform/win32/runtime/processor_support.cpp)
+set_target_properties(cmov_filter_test PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
+target_include_directories(cmov_filter_test PRIVATE ${CMAKE_SOURCE_DIR})
+target_link_libraries(cmov_filter_test PRIVATE vornak_core)
+target_link_options(cmov_filter_test PRIVATE ${STATIC_RUNTIME} -Wl,--entry,_VornakStartup)
+
 enable_testing()
 # The native build beside this one (the Makefile's layout), for the replay
 # tool that some Wine tests compare against.
@@ -95,6 +107,10 @@ foreach(t ${WINE_TESTS})
     ENVIRONMENT "VORNAK_BIN=${CMAKE_BINARY_DIR}/bin;VORNAK_WINE=${CMAKE_BINARY_DIR}/../wine;VORNAK_BUILD=${CMAKE_BINARY_DIR};VORNAK_SOURCE=${CMAKE_SOURCE_DIR};VORNAK_NATIVE=${VORNAK_NATIVE_BUILD}"
     RUN_SERIAL TRUE TIMEOUT 600)
 endforeach()
+
+# No instruction the 486 and the Pentium lack in code we compile ourselves.
+add_test(NAME processors.check
+         COMMAND bash ${CMAKE_SOURCE_DIR}/tests/tools/check-cmov.test.sh ${CMAKE_BINARY_DIR})
 
 # Every import must exist on Windows 95 (tools/check-imports).
 add_test(NAME imports.check

@@ -34,7 +34,8 @@ const char kSwitchHelp[] =
 // standard error when there is one, and to a message box otherwise.
 void ReportError(const std::string& text, bool batch) {
   if (batch) {
-    std::fprintf(stderr, "VORNAK95: %s\n", text.c_str());
+    const std::string line = "VORNAK95: " + text + "\n";
+    std::fputs(line.c_str(), stderr);
     std::fflush(stderr);
   } else {
     // A WM_QUIT left in the queue (by a window that failed to open) would

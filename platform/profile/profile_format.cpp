@@ -29,9 +29,11 @@ int HexValue(char c) {
 
 std::string FieldText(const Field& f) {
   if (f.isString) return EscapeString(f.text);
-  char buf[16];
-  std::snprintf(buf, sizeof buf, "%08x", static_cast<unsigned>(f.number));
-  return buf;
+  // Eight lower-case hexadecimal digits, without the printf machinery.
+  std::string hex(8, '0');
+  uint32_t n = f.number;
+  for (int i = 7; i >= 0; --i, n >>= 4) hex[i] = kHex[n & 15];
+  return hex;
 }
 
 // Splits one line into fields; "=" comes back as a field-less marker index.

@@ -22,15 +22,22 @@ class CallbackGuard {
       body();
       return true;
     } catch (...) {
-      if (!error_) error_ = std::current_exception();
+      if (!failed_) error_ = std::current_exception();
+      failed_ = true;
       return false;
     }
   }
   void Rethrow() {
-    if (error_) std::rethrow_exception(std::exchange(error_, nullptr));
+    // The flag, not the pointer's own test: that one is prebuilt with CMOV
+    // (platform/win32/runtime/processor_support.cpp), and this runs on every
+    // enumeration.
+    if (!failed_) return;
+    failed_ = false;
+    std::rethrow_exception(std::exchange(error_, nullptr));
   }
 
  private:
+  bool failed_ = false;
   std::exception_ptr error_;
 };
 

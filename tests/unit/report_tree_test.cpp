@@ -136,7 +136,9 @@ TEST(ReportTreeLog, UnwritablePathsLoseLinesButNotItemsAndSayWhy) {
     EXPECT_EQ(tree.LogFailure().rfind(c.path + ": ", 0), 0u) << tree.LogFailure();
     EXPECT_NE(tree.LogFailure().find(c.reason), std::string::npos) << tree.LogFailure();
   }
-  if (!root) EXPECT_EQ(ReadFile(readOnly), "");
+  if (!root) {
+    EXPECT_EQ(ReadFile(readOnly), "");
+  }
   EXPECT_TRUE(std::filesystem::is_directory(directory));
 }
 
