@@ -17,14 +17,20 @@ if(VORNAK_SANITIZE)
   target_link_options(vornak_core PUBLIC ${SAN_FLAGS})
 endif()
 
+# The HTML page of vornak-report, a library of its own so the unit tests
+# can link its parts.
+file(GLOB HTML_SOURCES CONFIGURE_DEPENDS tools/vornak-report/html_*.cpp)
+add_library(vornak_html STATIC ${HTML_SOURCES})
+target_link_libraries(vornak_html PUBLIC vornak_core)
+
 add_executable(vornak-report tools/vornak-report/main.cpp)
-target_link_libraries(vornak-report PRIVATE vornak_core)
+target_link_libraries(vornak-report PRIVATE vornak_html vornak_core)
 
 enable_testing()
 find_package(GTest REQUIRED)
 file(GLOB UNIT_TEST_SOURCES CONFIGURE_DEPENDS tests/unit/*.cpp)
 add_executable(unit_tests ${UNIT_TEST_SOURCES})
-target_link_libraries(unit_tests PRIVATE vornak_core GTest::gtest GTest::gtest_main)
+target_link_libraries(unit_tests PRIVATE vornak_html vornak_core GTest::gtest GTest::gtest_main)
 target_compile_definitions(unit_tests PRIVATE
   VORNAK_SOURCE_DIR="${CMAKE_SOURCE_DIR}")
 include(GoogleTest)
@@ -34,6 +40,10 @@ gtest_discover_tests(unit_tests DISCOVERY_TIMEOUT 60 NO_PRETTY_VALUES)
 
 add_test(NAME tools.vornak-report
          COMMAND bash ${CMAKE_SOURCE_DIR}/tests/tools/vornak-report.test.sh $<TARGET_FILE:vornak-report>)
+# The page in headless Chromium: DOM, screenshot, no network request.
+add_test(NAME tools.html-browser
+         COMMAND bash ${CMAKE_SOURCE_DIR}/tests/tools/html-browser.test.sh $<TARGET_FILE:vornak-report>)
+set_tests_properties(tools.html-browser PROPERTIES TIMEOUT 300)
 
 # tools/apt-backports (used by tools/bootstrap) against sample machines.
 if(NOT VORNAK_SANITIZE)

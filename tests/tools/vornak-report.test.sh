@@ -68,5 +68,27 @@ if command -v strace >/dev/null; then
   check "the trace shows the replay" 'grep -q "$dir/good" "$dir/trace"'
   check "opens no file for writing but its output" '[ -z "$written" ]'
 fi
+# --html: one page of several profiles; a bad profile or more than eight
+# refused with status 2 and no page; an output it cannot write, status 1.
+"$tool" "$dir/good" "$dir/good" --html "$dir/page.html" 2>"$dir/err"; rc=$?
+check "--html of two profiles exit 0" '[ $rc = 0 ] && grep -q "^<!DOCTYPE html>" "$dir/page.html"'
+check "--html leaves the log alone" '"$tool" "$dir/good" | cmp -s - "$dir/log"'
+printf 'VORNAK95-PROFILE 1\nversion = 12xz\n' > "$dir/bad"
+"$tool" "$dir/good" "$dir/bad" --html "$dir/none.html" 2>"$dir/err"; rc=$?
+check "--html with a bad profile: exit 2, its line, no page" '[ $rc = 2 ] && grep -q "$dir/bad:2: " "$dir/err" && [ ! -e "$dir/none.html" ]'
+"$tool" "$dir/good" "$dir/good" "$dir/good" "$dir/good" "$dir/good" "$dir/good" "$dir/good" "$dir/good" "$dir/good" \
+  --html "$dir/none.html" 2>"$dir/err"; rc=$?
+check "--html of nine profiles: exit 2, no page" '[ $rc = 2 ] && grep -q "at most 8 profiles" "$dir/err" && [ ! -e "$dir/none.html" ]'
+"$tool" "$dir/good" --html "$dir/no/such/folder/page.html" 2>"$dir/err"; rc=$?
+check "--html to a missing folder: exit 1" '[ $rc = 1 ] && grep -q "cannot write" "$dir/err"'
+if [ -w /dev/full ]; then
+  "$tool" "$dir/good" --html /dev/full 2>"$dir/err"; rc=$?
+  check "--html to a full disk: exit 1" '[ $rc = 1 ] && [ -c /dev/full ]'
+fi
+"$tool" "$dir/good" --html "$dir/page.html" --outline 2>/dev/null; rc=$?
+check "--html with --outline is a usage error" '[ $rc = 2 ]'
+"$tool" "$dir/good" "$dir/good" 2>/dev/null; rc=$?
+check "two profiles without --html: usage error" '[ $rc = 2 ]'
+
 [ $failures = 0 ] && echo "vornak-report: ok"
 exit $failures

@@ -1,22 +1,27 @@
 // vornak-report: rebuilds a machine's report from its profile, on any system.
 //
 //   vornak-report PROFILE [--log FILE] [--outline]
+//   vornak-report PROFILE [PROFILE...] --html FILE
 //
 // Runs the same analysis as "&S)ave LOG" over the recorded answers and writes
 // the log bytes to standard output or FILE; --outline prints the tree instead,
-// two blanks of indent per level. Exit status: 0 done, 1 the output could not
-// be written, 2 a bad command line or a profile that cannot be read (reported
-// on standard error with its line number; nothing is written then).
+// two blanks of indent per level; --html writes a page of up to eight
+// machines with charts (tools/vornak-report/html_*). Exit status: 0 done, 1
+// the output could not be written, 2 a bad command line or a profile that
+// cannot be read (reported on standard error with its line number; nothing
+// is written then).
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <exception>
 #include <new>
 #include <string>
+#include <vector>
 
 #include "app/analysis_run.h"
 #include "app/memory_outline.h"
 #include "platform/profile/profile_machine.h"
+#include "tools/vornak-report/html_command.h"
 
 #ifndef VORNAK_VERSION
 #define VORNAK_VERSION "unknown"
@@ -28,6 +33,7 @@ constexpr int kExitOk = 0, kExitOutput = 1, kExitInput = 2, kExitInternal = 3;
 
 const char kUsage[] =
     "usage: vornak-report PROFILE [--log FILE] [--outline]\n"
+    "       vornak-report PROFILE [PROFILE...] --html FILE\n"
     "       vornak-report --help | --version\n"
     "\n"
     "Replays a machine profile recorded by VORNAK95.EXE /RECORD and writes the\n"
@@ -36,6 +42,8 @@ const char kUsage[] =
     "\n"
     "  --log FILE   write to FILE instead of standard output\n"
     "  --outline    the tree instead of the log\n"
+    "  --html FILE  a self-contained HTML page of up to 8 profiles: summaries,\n"
+    "               benchmark charts, the reports as outlines\n"
     "\n"
     "Exit status: 0 done; 1 the output could not be written; 2 a bad command\n"
     "line or a profile that cannot be read (FILE:LINE: what was expected);\n"
@@ -66,8 +74,9 @@ int CannotWrite(const std::string& name) {
 }
 
 struct Options {
-  std::string profilePath, logPath;
-  bool outline = false;
+  std::vector<std::string> profiles;
+  std::string logPath, htmlPath;
+  bool outline = false, html = false;
 };
 
 // The replay, as the program's "&S)ave LOG" runs it: the log is collected in
@@ -98,15 +107,20 @@ int Main(int argc, char** argv) {
     }
     if (arg == "--log" && i + 1 < argc) o.logPath = argv[++i];
     else if (arg == "--outline") o.outline = true;
+    else if (arg == "--html" && i + 1 < argc) o.html = true, o.htmlPath = argv[++i];
     else if (!arg.empty() && arg[0] == '-') return Usage();
-    else if (o.profilePath.empty()) o.profilePath = arg;
-    else return Usage();
+    else o.profiles.push_back(arg);
   }
-  if (o.profilePath.empty()) return Usage();
+  if (o.html) {
+    if (o.outline || !o.logPath.empty()) return Usage();
+    return vornak::html::WriteHtmlReport(o.profiles, o.htmlPath, stderr);
+  }
+  if (o.profiles.size() != 1) return Usage();
+  const std::string& profilePath = o.profiles.front();
 
   std::string bytes;
   try {
-    bytes = Replay(vornak::profile::Profile::Load(o.profilePath), o.outline);
+    bytes = Replay(vornak::profile::Profile::Load(profilePath), o.outline);
   } catch (const vornak::profile::ProfileError& e) {
     std::fprintf(stderr, "vornak-report: %s\n", e.what());
     return kExitInput;

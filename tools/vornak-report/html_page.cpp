@@ -1,0 +1,395 @@
+#include "tools/vornak-report/html_page.h"
+
+#include <set>
+
+#include "bench/bench_tables.h"
+#include "tools/vornak-report/html_charts.h"
+#include "tools/vornak-report/html_encoding.h"
+
+namespace vornak::html {
+
+namespace {
+
+// Inline, because the page may load nothing.
+constexpr const char* kStyle = R"(
+body{font:14px/1.45 "DejaVu Sans",Arial,"IPAGothic",sans-serif;color:#1c1c1c;margin:0 auto;padding:0 20px 40px;max-width:1300px;background:#fff}
+h1{font-size:22px;margin:18px 0 4px}h2{font-size:18px;margin:28px 0 8px;border-bottom:2px solid #ccc;padding-bottom:3px}
+h3{font-size:15px;margin:18px 0 6px}.sub{color:#555;margin:0 0 8px}
+.legend{list-style:none;padding:0;margin:6px 0;display:flex;flex-wrap:wrap;gap:6px 22px}
+.legend li{display:flex;align-items:center;gap:6px}.legend svg{flex:none}.file{color:#666}
+.note{color:#444;background:#f4f4f4;border-left:4px solid #999;padding:6px 10px;margin:8px 0}
+table.summary{border-collapse:collapse;margin:6px 0;width:100%;table-layout:fixed}
+.summary th,.summary td{border:1px solid #ccc;padding:4px 8px;text-align:left;vertical-align:top;overflow-wrap:anywhere}
+.summary thead th{background:#eee}.summary th.corner{width:170px}.summary tbody th{background:#fafafa;font-weight:600}
+.summary td.differs{background:#fff1c2}
+.swatch{display:inline-block;width:12px;height:12px;border:1px solid #222;vertical-align:-1px;margin-right:4px}
+details.group{margin:6px 0;border:1px solid #ddd;border-radius:4px;padding:4px 8px}
+details.group>summary{font-weight:600;cursor:pointer}details.group details.group{margin-left:14px}
+.pair{display:flex;flex-wrap:wrap;gap:4px 24px}.pair figure{margin:6px 0;flex:1 1 520px;min-width:0;max-width:640px}
+svg.rank{width:100%;height:auto}svg.mem{width:100%;max-width:960px;height:auto}
+figcaption{font-weight:600;font-size:13px;margin-bottom:2px}
+svg text{font-family:"DejaVu Sans",Arial,"IPAGothic",sans-serif}
+.lab,.val{font-size:11px;fill:#222}.labm{font-weight:bold;fill:#000}.tick{font-size:10px;fill:#555}
+.axt{font-size:12px;fill:#333}.cachet{font-size:11px;font-weight:bold}
+.grid{stroke:#e2e2e2;stroke-width:1}.axis{stroke:#777;stroke-width:1}.cache{stroke-width:1.4;stroke-dasharray:5 4}
+.tree{font:13px/1.4 "DejaVu Sans Mono","IPAGothic",monospace;border:1px solid #ddd;padding:6px 8px;overflow-x:auto}
+.tree summary,.tree .l{white-space:pre;min-height:1.4em}.tree .l{padding-left:1.15em}
+.tree details>details,.tree details>.l{margin-left:1.4em}
+.tree .d{background:#fff1c2}.tree .d::before{content:"\2260  ";color:#a04800;font-weight:bold}
+.tree details:not([open])>.has::after{content:"  \25C6 differs inside";font:11px "DejaVu Sans",sans-serif;color:#a04800}
+)";
+
+std::string MemorySize(uint32_t kb) {
+  return kb >= 1024 && kb % 1024 == 0 ? std::to_string(kb / 1024) + " MB" : std::to_string(kb) + " KB";
+}
+
+// "0673" → "family 6, model 7, stepping 3".
+std::string DecodedSignature(const std::string& hex) {
+  if (hex.empty() || hex.size() > 8 || hex.find_first_not_of("0123456789abcdefABCDEF") != std::string::npos)
+    return {};
+  const unsigned long v = std::stoul(hex, nullptr, 16);
+  return "family " + std::to_string((v >> 8) & 0xF) + ", model " + std::to_string((v >> 4) & 0xF) +
+         ", stepping " + std::to_string(v & 0xF);
+}
+
+class Page {
+ public:
+  explicit Page(const std::vector<PageMachine>& machines) : m_(machines), utf8_("UTF-8") {
+    for (const PageMachine& pm : m_) names_.push_back(MachineName(pm.facts, sjis_, utf8_));
+  }
+
+  std::string Build() {
+    std::string title = m_.size() == 1 ? "VORNAK95 report: " + names_[0] : "VORNAK95: " + std::to_string(m_.size()) + " machines compared";
+    out_ += "<!DOCTYPE html>\n<html lang=\"en\">\n<head>\n<meta charset=\"utf-8\">\n";
+    out_ += "<meta http-equiv=\"Content-Security-Policy\" content=\"default-src 'none'; style-src 'unsafe-inline'; "
+            "img-src 'none'; font-src 'none'; base-uri 'none'; form-action 'none'\">\n";
+    out_ += "<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">\n";
+    out_ += "<title>" + Escape(title) + "</title>\n<style>" + std::string(kStyle) + "</style>\n</head>\n<body>\n";
+    out_ += "<header>\n<h1>" + Escape(m_.size() == 1 ? std::string("VORNAK95 report") : title) + "</h1>\n";
+    out_ += "<p class=\"sub\">Replayed by vornak-report from " +
+            std::string(m_.size() == 1 ? "the profile " : "the profiles ");
+    for (size_t i = 0; i < m_.size(); ++i) out_ += (i ? ", " : "") + Escape(utf8_.ToUtf8(m_[i].facts.fileName));
+    out_ += ".</p>\n";
+    Legend();
+    out_ += "</header>\n";
+    // Short to long: the memory chart is one figure, the rankings are many.
+    Summary();
+    Memory();
+    Processor();
+    Outlines();
+    out_ += "</body>\n</html>\n";
+    return std::move(out_);
+  }
+
+ private:
+  bool Multi() const { return m_.size() > 1; }
+  std::string Text(const std::string& sjis) { return sjis_.ToUtf8(sjis); }
+  // A bar's name: the name without the name line's "CPU Type : ", whose
+  // room the chart needs for the name.
+  std::string ChartName(size_t i) const {
+    const std::string& n = names_[i];
+    return n.compare(0, 11, "CPU Type : ") == 0 ? n.substr(11) : n;
+  }
+  std::string Tag(size_t i) const { return Multi() ? Letter(i) + ": " : std::string(); }
+
+  std::string LegendIcon(size_t i) const {
+    const MachineStyle& st = StyleOf(i);
+    return "<svg width=\"36\" height=\"14\" viewBox=\"0 0 36 14\" aria-hidden=\"true\"><line x1=\"2\" y1=\"7\" x2=\"34\" "
+           "y2=\"7\" stroke=\"" + std::string(st.colour) + "\" stroke-width=\"2.2\"" +
+           (*st.dash ? " stroke-dasharray=\"" + std::string(st.dash) + "\"" : std::string()) + "/>" +
+           Marker(i, 18, 7, 4) + "</svg>";
+  }
+
+  // The machines of `which`, or all of them.
+  void Legend(const std::vector<size_t>& which = {}) {
+    std::vector<size_t> all;
+    for (size_t i = 0; i < m_.size(); ++i) all.push_back(i);
+    out_ += "<ul class=\"legend\">\n";
+    for (size_t i : which.empty() ? all : which)
+      out_ += "<li>" + LegendIcon(i) + "<span><b>" + Escape(Tag(i)) + "</b>" + Escape(names_[i]) +
+              " <span class=\"file\">(" + Escape(utf8_.ToUtf8(m_[i].facts.fileName)) + ")</span></span></li>\n";
+    out_ += "</ul>\n";
+  }
+
+  void Row(const std::string& label, const std::vector<std::string>& values) {
+    std::set<std::string> distinct(values.begin(), values.end());
+    out_ += "<tr><th scope=\"row\">" + Escape(label) + "</th>";
+    for (const std::string& v : values)
+      out_ += std::string(Multi() && distinct.size() > 1 ? "<td class=\"differs\">" : "<td>") + Escape(v) + "</td>";
+    out_ += "</tr>\n";
+  }
+
+  template <class F>
+  void RowOf(const std::string& label, F value) {
+    std::vector<std::string> values;
+    for (const PageMachine& pm : m_) values.push_back(value(pm.facts));
+    Row(label, values);
+  }
+
+  static std::string Figure(const std::optional<BenchFigure>& f) {
+    if (!f) return "no line";
+    if (f->time == 0) return "no time";
+    return Thousands(f->points) + " points (" + Thousands(f->time) + " ms)";
+  }
+
+  void Summary() {
+    out_ += "<section id=\"summary\">\n<h2>Summary</h2>\n<table class=\"summary\">\n<thead><tr><th class=\"corner\"></th>";
+    for (size_t i = 0; i < m_.size(); ++i)
+      out_ += "<th><span class=\"swatch\" style=\"background:" + std::string(StyleOf(i).colour) + "\"></span>" +
+              Escape(Tag(i) + utf8_.ToUtf8(m_[i].facts.fileName)) + "</th>";
+    out_ += "</tr></thead>\n<tbody>\n";
+    const std::string missing = "not in the report";
+    RowOf("Processor", [&](const MachineFacts& f) { return f.processorName.empty() ? missing : Text(f.processorName); });
+    RowOf("Signature", [&](const MachineFacts& f) {
+      if (f.signature.empty()) return missing;
+      std::string s = f.signature + " (" + Text(f.vendor);
+      const std::string decoded = DecodedSignature(f.signature);
+      return s + (decoded.empty() ? "" : (f.vendor.empty() ? "" : "; ") + decoded) + ")";
+    });
+    RowOf("Clock", [&](const MachineFacts& f) {
+      if (f.clockMHz.empty()) return missing;
+      std::string s = f.clockMHz + " MHz";
+      if (!f.fsbMHz.empty() && !f.multiplier.empty()) s += " (" + f.fsbMHz + " MHz \xC3\x97 " + f.multiplier + ")";
+      return s;
+    });
+    RowOf("L1 data cache", [&](const MachineFacts& f) { return f.l1DataKB ? MemorySize(f.l1DataKB) : missing; });
+    RowOf("L2 cache", [&](const MachineFacts& f) {
+      return f.l2KB         ? MemorySize(f.l2KB)
+             : f.noL2       ? std::string("none")
+             : f.l2LineZero ? std::string("0KB in the report (a size it could not decode)")
+                            : missing;
+    });
+    RowOf("Windows", [&](const MachineFacts& f) {
+      if (f.windowsVersion.empty()) return missing;
+      return f.windowsVersion + (f.platform.empty() ? "" : ", " + Text(f.platform));
+    });
+    RowOf("Physical memory", [&](const MachineFacts& f) {
+      if (!f.physicalTotalKB) return missing;
+      return Thousands(*f.physicalTotalKB) + " KB, " + Thousands(*f.physicalAvailKB) + " KB available";
+    });
+    RowOf("DirectX answered", [&](const MachineFacts& f) {
+      if (f.directX.empty()) return std::string("none");
+      std::string s;
+      for (const std::string& d : f.directX) s += (s.empty() ? "" : ", ") + Text(d);
+      return s;
+    });
+    RowOf("Integer benchmark", [&](const MachineFacts& f) { return f.bench == ProcessorBench::None ? missing : Figure(f.integer); });
+    RowOf("Float benchmark", [&](const MachineFacts& f) { return f.bench == ProcessorBench::None ? missing : Figure(f.floating); });
+    RowOf("Processor benchmark section", [&](const MachineFacts& f) {
+      return f.bench == ProcessorBench::TimeStamp ? std::string("time-stamp (compared with 137 reference measurements)")
+             : f.bench == ProcessorBench::Speed   ? std::string("speed (compared with 6 reference machines)")
+                                                  : missing;
+    });
+    out_ += "</tbody>\n</table>\n</section>\n";
+  }
+
+  void Note(const std::string& utf8) { out_ += "<p class=\"note\">" + Escape(utf8) + "</p>\n"; }
+
+  void Group(const RankingGroup& g) {
+    out_ += std::string("<details class=\"group\"") + (g.open ? " open" : "") + "><summary>" + Escape(g.title) +
+            "</summary>\n";
+    if (!g.integer.empty() || !g.floating.empty()) {
+      out_ += "<div class=\"pair\">\n";
+      if (!g.integer.empty())
+        out_ += "<figure><figcaption>Integer points</figcaption>\n" + RankingSvg(g.integer, g.title + ", integer points") + "\n</figure>\n";
+      if (!g.floating.empty())
+        out_ += "<figure><figcaption>Floating-point points</figcaption>\n" +
+                RankingSvg(g.floating, g.title + ", floating-point points") + "\n</figure>\n";
+      out_ += "</div>\n";
+    }
+    for (const RankingGroup& s : g.groups) Group(s);
+    out_ += "</details>\n";
+  }
+
+  void Processor() {
+    out_ += "<section id=\"processor\">\n<h2>Processor benchmark</h2>\n";
+    out_ += "<p>Points are 50,000,000 divided by the milliseconds a kernel took, as the report computes them: a longer "
+            "bar is a faster machine. The grey bars are the reference machines of the report's compare tables";
+    out_ += Multi() ? "; the coloured bars are the machines of this page.</p>\n" : "; the coloured bar is this machine.</p>\n";
+    bool anyChart = false;
+    for (ProcessorBench kind : {ProcessorBench::TimeStamp, ProcessorBench::Speed}) {
+      std::vector<RankedMachine> ranked;
+      for (size_t i = 0; i < m_.size(); ++i) {
+        const MachineFacts& f = m_[i].facts;
+        if (f.bench != kind) continue;
+        RankedMachine r{i, (Multi() ? Letter(i) + " " : std::string()) + "\xE2\x96\xB6 " + ChartName(i), {}, {}};
+        if (f.integer && f.integer->time) r.integer = f.integer;
+        if (f.floating && f.floating->time) r.floating = f.floating;
+        if (r.integer || r.floating) ranked.push_back(r);
+      }
+      if (ranked.empty()) continue;
+      anyChart = true;
+      const bool timeStamp = kind == ProcessorBench::TimeStamp;
+      out_ += timeStamp ? "<h3>Time-stamp benchmark against the 137 reference measurements of the compare tables</h3>\n"
+                        : "<h3>Speed benchmark against the six machines of the speed compare table</h3>\n";
+      if (timeStamp && Has(ProcessorBench::Speed))
+        Note("The time-stamp and the speed benchmarks run different kernels: their points are not on one scale, so "
+             "each machine is ranked only against the reference machines of its own benchmark.");
+      if (Multi()) {
+        std::vector<size_t> which;
+        for (const RankedMachine& r : ranked) which.push_back(r.index);
+        Legend(which);
+      }
+      for (const RankingGroup& g :
+           BuildRankings(timeStamp ? kTimeStampCompareListing : kSpeedCompareListing, timeStamp, ranked, sjis_))
+        Group(g);
+    }
+    for (size_t i = 0; i < m_.size(); ++i) {
+      const MachineFacts& f = m_[i].facts;
+      const std::string who = Multi() ? Letter(i) + " (" + names_[i] + ")" : std::string("This machine");
+      if (f.bench == ProcessorBench::None)
+        Note(who + " has no processor benchmark in its report: the report runs it for processors with the CPUID "
+                   "instruction that the system reports as 486, Pentium or Pentium Pro class, so it is not ranked.");
+      else if (!(f.integer && f.integer->time) && !(f.floating && f.floating->time))
+        Note(who + " has no time in its processor benchmark lines (the profile holds no answers for those kernels), "
+                   "so it is not ranked.");
+      else if (!(f.integer && f.integer->time) || !(f.floating && f.floating->time))
+        Note(who + " has no " + (f.integer && f.integer->time ? "floating-point" : "integer") +
+             " time in its report, so it has a bar in one of the two charts only.");
+    }
+    if (!anyChart) Note("So this page has no processor chart.");
+    out_ += "</section>\n";
+  }
+
+  bool Has(ProcessorBench kind) const {
+    for (const PageMachine& pm : m_)
+      if (pm.facts.bench == kind) return true;
+    return false;
+  }
+
+  void Memory() {
+    out_ += "<section id=\"memory\">\n<h2>Memory benchmark</h2>\n";
+    std::vector<MemorySeries> series;
+    std::vector<std::string> notes;
+    for (size_t i = 0; i < m_.size(); ++i) {
+      const MachineFacts& f = m_[i].facts;
+      const std::string who = Multi() ? Letter(i) + " (" + names_[i] + ")" : std::string("This machine");
+      bool any = false;
+      std::string gaps;
+      for (const MemoryPoint& p : f.memory) {
+        any |= p.measured;
+        if (!p.measured) gaps += (gaps.empty() ? "" : ", ") + MemorySize(p.blockKB);
+      }
+      if (f.memory.empty()) {
+        notes.push_back(who + " has no memory benchmark in its report.");
+      } else if (!any) {
+        notes.push_back(who + " has no time in its memory benchmark lines (the profile holds no answers for the "
+                              "copy kernels), so it has no line in the chart.");
+      } else {
+        series.push_back({i, f.memory, f.l1DataKB, f.l2KB});
+        if (!gaps.empty())
+          notes.push_back(who + ": no measurement for " + gaps + " (the block could not be obtained, or no time "
+                                "was taken); the line has a gap there.");
+      }
+    }
+    if (series.empty()) {
+      notes.push_back("So this page has no memory chart.");
+    } else {
+      out_ += "<p>Block-copy points against the block size, from 16 KB to 32 MB: where a block stops fitting a cache "
+              "the points step down. Dashed lines mark the cache sizes the report names. The report scales the "
+              "blocks from 8 MB on as if they were 4 MB blocks, so their points fall by the size. Where the points "
+              "span more than a hundredfold, their axis is logarithmic as well.</p>\n";
+      if (Multi()) {
+        std::vector<size_t> which;
+        for (const MemorySeries& ms : series) which.push_back(ms.machine);
+        Legend(which);
+      }
+      out_ += "<figure>\n" + MemorySvg(series, m_.size()) + "\n</figure>\n";
+    }
+    for (const std::string& n : notes) Note(n);
+    out_ += "</section>\n";
+  }
+
+  void Outlines() {
+    out_ += "<section id=\"report\">\n<h2>Report</h2>\n";
+    std::vector<const std::vector<ReportLine>*> reports;
+    for (const PageMachine& pm : m_) reports.push_back(&pm.report);
+    const std::vector<std::vector<bool>> marks = DifferenceMarks(reports);
+    out_ += "<p>Every line as the log has it" +
+            std::string(Multi() ? "; lines marked \xE2\x89\xA0 are not in every report (under the same parent lines), "
+                                  "and a folded line marked \xE2\x97\x86 holds such lines." : ".") + "</p>\n";
+    for (size_t i = 0; i < m_.size(); ++i) {
+      size_t differing = 0;
+      for (bool b : marks[i]) differing += b;
+      out_ += "<section class=\"outline\">\n<h3>" + Escape(Tag(i) + names_[i]) + "</h3>\n";
+      if (Multi()) out_ += "<p>" + Thousands(differing) + " of " + Thousands(marks[i].size()) + " lines differ.</p>\n";
+      out_ += "<div class=\"tree\">\n";
+      std::vector<bool> inside(marks[i].size());
+      size_t index = 0;
+      for (const ReportLine& l : m_[i].report) MarkedInside(l, marks[i], index, inside);
+      index = 0;
+      for (const ReportLine& l : m_[i].report) Line(l, 0, marks[i], inside, index);
+      out_ += "</div>\n</section>\n";
+    }
+    out_ += "</section>\n";
+  }
+
+  // Per line in preorder: whether a line under it is marked. Returns
+  // whether the lines from `index` on (one line and its subtree) hold one.
+  static bool MarkedInside(const ReportLine& l, const std::vector<bool>& marks, size_t& index,
+                           std::vector<bool>& inside) {
+    const size_t self = index++;
+    bool any = false;
+    for (const ReportLine& c : l.children) any |= MarkedInside(c, marks, index, inside);
+    inside[self] = any;
+    return any || marks[self];
+  }
+
+  void Line(const ReportLine& l, int depth, const std::vector<bool>& marks, const std::vector<bool>& inside,
+            size_t& index) {
+    const size_t self = index++;
+    std::string text = l.text;
+    // A line read from a text file keeps its line end: one item, one line.
+    while (!text.empty() && (text.back() == '\n' || text.back() == '\r')) text.pop_back();
+    const std::string shown = Escape(Text(text));
+    if (l.children.empty()) {
+      out_ += std::string(marks[self] ? "<div class=\"l d\">" : "<div class=\"l\">") + shown + "</div>\n";
+      return;
+    }
+    const std::string cls = std::string(marks[self] ? "d" : "") + (marks[self] && inside[self] ? " " : "") +
+                            (inside[self] ? "has" : "");
+    out_ += std::string(depth < 2 ? "<details open>" : "<details>") + "<summary" +
+            (cls.empty() ? std::string() : " class=\"" + cls + "\"") + ">" + shown + "</summary>\n";
+    for (const ReportLine& c : l.children) Line(c, depth + 1, marks, inside, index);
+    out_ += "</details>\n";
+  }
+
+  const std::vector<PageMachine>& m_;
+  TextConverter sjis_;
+  TextConverter utf8_;
+  std::vector<std::string> names_;  // UTF-8
+  std::string out_;
+};
+
+void Keys(const std::vector<ReportLine>& lines, const std::string& path, std::vector<std::string>& out) {
+  for (const ReportLine& l : lines) {
+    std::string key = path;
+    key += '\0';
+    key += l.text;
+    out.push_back(key);
+    Keys(l.children, key, out);
+  }
+}
+
+}  // namespace
+
+std::vector<std::vector<bool>> DifferenceMarks(const std::vector<const std::vector<ReportLine>*>& reports) {
+  std::vector<std::vector<std::string>> keys(reports.size());
+  std::vector<std::set<std::string>> sets(reports.size());
+  for (size_t i = 0; i < reports.size(); ++i) {
+    Keys(*reports[i], std::string(), keys[i]);
+    sets[i].insert(keys[i].begin(), keys[i].end());
+  }
+  std::vector<std::vector<bool>> marks(reports.size());
+  for (size_t i = 0; i < reports.size(); ++i)
+    for (const std::string& k : keys[i]) {
+      bool everywhere = true;
+      for (size_t j = 0; j < reports.size(); ++j) everywhere &= j == i || sets[j].count(k) > 0;
+      marks[i].push_back(!everywhere);
+    }
+  return marks;
+}
+
+std::string BuildPage(const std::vector<PageMachine>& machines) { return Page(machines).Build(); }
+
+}  // namespace vornak::html
