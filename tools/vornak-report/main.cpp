@@ -21,11 +21,9 @@
 #include "app/analysis_run.h"
 #include "app/memory_outline.h"
 #include "platform/profile/profile_machine.h"
+#include "res/version.h"
 #include "tools/vornak-report/html_command.h"
 
-#ifndef VORNAK_VERSION
-#define VORNAK_VERSION "unknown"
-#endif
 
 namespace {
 
@@ -102,7 +100,7 @@ int Main(int argc, char** argv) {
       return kExitOk;
     }
     if (arg == "--version") {
-      std::printf("vornak-report %s\n", VORNAK_VERSION);
+      std::printf("vornak-report %s\n", VORNAK_VERSION_TEXT);
       return kExitOk;
     }
     if (arg == "--log" && i + 1 < argc) o.logPath = argv[++i];
