@@ -1,12 +1,19 @@
 # Native build: the portable core, its unit tests and the replay tool; with
-# VORNAK_FUZZ (clang), the core and its fuzz target alone.
+# VORNAK_FUZZ (clang), the core, the HTML page and their fuzz target alone.
+
+# The HTML page of vornak-report, a library of its own so the unit tests
+# can link its parts.
+file(GLOB HTML_SOURCES CONFIGURE_DEPENDS tools/vornak-report/html_*.cpp)
+add_library(vornak_html STATIC ${HTML_SOURCES})
+target_link_libraries(vornak_html PUBLIC vornak_core)
+
 if(VORNAK_FUZZ)
-  # Coverage for the core, the fuzzer's own main in the target.
+  # Coverage for the core and the page, the fuzzer's own main in the target.
   target_compile_options(vornak_core PUBLIC -fsanitize=fuzzer-no-link,address,undefined
                          -fno-sanitize-recover=all -fno-omit-frame-pointer)
   target_link_options(vornak_core PUBLIC -fsanitize=address,undefined)
   add_executable(profile_replay_fuzz tests/fuzz/profile_replay_fuzz.cpp)
-  target_link_libraries(profile_replay_fuzz PRIVATE vornak_core)
+  target_link_libraries(profile_replay_fuzz PRIVATE vornak_html vornak_core)
   target_link_options(profile_replay_fuzz PRIVATE -fsanitize=fuzzer,address,undefined)
   return()
 endif()
@@ -16,12 +23,6 @@ if(VORNAK_SANITIZE)
   target_compile_options(vornak_core PUBLIC ${SAN_FLAGS})
   target_link_options(vornak_core PUBLIC ${SAN_FLAGS})
 endif()
-
-# The HTML page of vornak-report, a library of its own so the unit tests
-# can link its parts.
-file(GLOB HTML_SOURCES CONFIGURE_DEPENDS tools/vornak-report/html_*.cpp)
-add_library(vornak_html STATIC ${HTML_SOURCES})
-target_link_libraries(vornak_html PUBLIC vornak_core)
 
 add_executable(vornak-report tools/vornak-report/main.cpp)
 target_link_libraries(vornak-report PRIVATE vornak_html vornak_core)
