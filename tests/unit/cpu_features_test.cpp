@@ -140,7 +140,7 @@ TEST(AmdCacheInfo, TakesEachByteOfItsRegister) {
 struct SerialCase {
   const char* vendor;
   uint32_t maxLeaf, signature, serialEdx;
-  Lines lines;  // after the Spec line
+  Lines lines;  // after the line of raw register words
 };
 
 class SerialNumberBlock : public ::testing::TestWithParam<SerialCase> {};
