@@ -7,8 +7,8 @@
 #include <cstdint>
 
 #include "replay_one.h"
-#include "tools/vornak-report/html_command.h"
 #include "tools/vornak-report/html_page.h"
+#include "tools/vornak-report/html_report.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const std::string text(reinterpret_cast<const char*>(data), size);
@@ -18,7 +18,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   if (r.log.find("\r\nDrive Info\r\n") == std::string::npos) __builtin_trap();
 
   vornak::html::PageMachine machine;
-  machine.report = vornak::html::ReplayReport(vornak::profile::Profile::Parse(text, "fuzz.profile"));
+  machine.report = vornak::html::LinesOf(r.tree);
   machine.facts = vornak::html::ReadFacts(machine.report, "fuzz.profile");
   const std::string one = vornak::html::BuildPage({machine});
   const std::string two = vornak::html::BuildPage({machine, machine});

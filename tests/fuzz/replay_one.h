@@ -5,26 +5,15 @@
 
 #include <string>
 
-#include "app/analysis_run.h"
-#include "app/memory_outline.h"
-#include "platform/profile/profile_machine.h"
+#include "app/profile_replay.h"
 
 namespace vornak::fuzz {
-
-class QuietShell : public Shell {
- public:
-  void SetStatusText(const std::string& text) override { status_ = text; }
-  std::string StatusText() override { return status_; }
-
- private:
-  std::string status_ = "Ready";
-};
 
 struct Replayed {
   bool parsed = false;
   std::string error;    // the reader's message when it refused the profile
   std::string log;      // the VORNAK95.LOG bytes
-  std::string outline;  // the tree, indented
+  MemoryOutline tree;   // the report
 };
 
 inline Replayed ReplayOne(const std::string& text) {
@@ -37,15 +26,9 @@ inline Replayed ReplayOne(const std::string& text) {
     return r;
   }
   r.parsed = true;
-  ProfileMachine machine(std::move(p));
-  QuietShell shell;
-  MemoryOutline tree;
-  ReportHost host(machine, shell);
-  host.CreateTree(tree, 0, 0, 0);
   MemoryLog log;
-  host.RunAnalysis(log);
+  ReplayProfile(std::move(p), r.tree, &log);
   r.log = log.Bytes();
-  r.outline = tree.Dump();
   return r;
 }
 

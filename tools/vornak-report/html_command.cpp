@@ -5,34 +5,14 @@
 
 #include <sys/stat.h>
 
-#include "app/analysis_run.h"
-#include "app/memory_outline.h"
-#include "platform/profile/profile_machine.h"
+#include "app/profile_replay.h"
 #include "tools/vornak-report/html_page.h"
 
 namespace vornak::html {
 
-namespace {
-
-class QuietShell : public Shell {
- public:
-  void SetStatusText(const std::string& text) override { status_ = text; }
-  std::string StatusText() override { return status_; }
-
- private:
-  std::string status_ = "Ready";
-};
-
-}  // namespace
-
 std::vector<ReportLine> ReplayReport(profile::Profile profile) {
-  ProfileMachine machine(std::move(profile));
-  QuietShell shell;
   MemoryOutline tree;
-  ReportHost host(machine, shell);
-  host.CreateTree(tree, 0, 0, 0);
-  host.ClearTree();
-  host.RunAnalysis(nullptr);
+  ReplayProfile(std::move(profile), tree, nullptr);
   return LinesOf(tree);
 }
 

@@ -18,9 +18,7 @@
 #include <string>
 #include <vector>
 
-#include "app/analysis_run.h"
-#include "app/memory_outline.h"
-#include "platform/profile/profile_machine.h"
+#include "app/profile_replay.h"
 #include "res/version.h"
 #include "tools/vornak-report/html_command.h"
 
@@ -47,15 +45,6 @@ const char kUsage[] =
     "line or a profile that cannot be read (FILE:LINE: what was expected);\n"
     "3 an internal error (out of memory).\n";
 
-class QuietShell : public vornak::Shell {
- public:
-  void SetStatusText(const std::string& text) override { status_ = text; }
-  std::string StatusText() override { return status_; }
-
- private:
-  std::string status_ = "Ready";
-};
-
 int Usage() {
   std::fputs(kUsage, stderr);
   return kExitInput;
@@ -80,14 +69,9 @@ struct Options {
 // The replay, as the program's "&S)ave LOG" runs it: the log is collected in
 // memory through the same writer, and passed on only once the run is complete.
 std::string Replay(vornak::profile::Profile profile, bool outline) {
-  vornak::ProfileMachine machine(std::move(profile));
-  QuietShell shell;
   vornak::MemoryOutline tree;
-  vornak::ReportHost host(machine, shell);
-  host.CreateTree(tree, 0, 0, 0);
-  host.ClearTree();
   vornak::MemoryLog log;
-  host.RunAnalysis(log);
+  vornak::ReplayProfile(std::move(profile), tree, &log);
   return outline ? tree.Dump() : log.Bytes();
 }
 
