@@ -35,7 +35,6 @@ class FileLog : public ReportLog {
   void Close() override;
   // "FILE: reason", naming the first failure; later lines are not attempted.
   std::string Failure() const override { return failure_; }
-  const std::string& Path() const { return path_; }
 
  private:
   void Fail(const char* what, int error);

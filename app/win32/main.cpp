@@ -47,15 +47,14 @@ void ReportError(const std::string& text, bool batch) {
   }
 }
 
-// Prints each failure batch mode kept, one line each; true when there were any.
-bool PrintKept(const std::string& kept) {
+// Prints each failure batch mode kept, one line each.
+void PrintKept(const std::string& kept) {
   size_t start = 0;
   while (start < kept.size()) {
     const size_t end = kept.find('\n', start);
     ReportError(kept.substr(start, end - start), true);
     start = end == std::string::npos ? kept.size() : end + 1;
   }
-  return !kept.empty();
 }
 
 int Run(HINSTANCE instance, const char* arguments, int showCommand) {
@@ -107,13 +106,16 @@ int Run(HINSTANCE instance, const char* arguments, int showCommand) {
     const bool stopped = !KeptFailures().empty();
     DestroyWindow(frame.Window());
     if (writer) writer->Close();
-    // Every failure is named, the stop first: a log cut short by it is
-    // explained by it.
+    // A stop is named alone: it explains whatever the files then miss.
     PrintKept(KeptFailures());
     if (stopped) return kExitStopped;
     bool notWritten = false;
-    if (cl.log && !host.LogFailure().empty()) notWritten = PrintKept(host.LogFailure() + "\n");
-    if (writer && !writer->Failure().empty()) notWritten = PrintKept(writer->Failure() + "\n");
+    for (const std::string& failure : {cl.log ? host.LogFailure() : std::string(),
+                                       writer ? writer->Failure() : std::string()}) {
+      if (failure.empty()) continue;
+      ReportError(failure, true);
+      notWritten = true;
+    }
     return notWritten ? kExitNotWritten : kExitOk;
   }
   if (cl.analyze) SendMessageA(frame.Window(), WM_COMMAND, ID_START_ANALYZ, 0);
