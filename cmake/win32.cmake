@@ -130,7 +130,7 @@ add_test(NAME imports.check
 
 # The helper that drives the running program in the shell's Wine test.
 add_executable(shell_driver tests/wine/shell_driver.cpp)
-target_link_libraries(shell_driver PRIVATE user32)
+target_link_libraries(shell_driver PRIVATE user32 gdi32)
 target_link_options(shell_driver PRIVATE ${STATIC_RUNTIME})
 
 # The compare arithmetic at the program's x87 precision.

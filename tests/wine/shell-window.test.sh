@@ -43,6 +43,10 @@ rect=$(driver rect)
 read -r x y w h <<<"$rect"
 [ $((x + w)) -le "$sw" ] && [ $((y + h)) -le "$sh" ] || fail "main window $rect leaves the screen"
 
+# The caption buttons are drawn with Marlett (tools/wine-prefix links it).
+face=$(driver face Marlett)
+[ "$face" = Marlett ] || fail "Marlett gives the face \"$face\""
+
 state=$(driver state)
 grep -qx 'title=VORNAK95' <<<"$state" || fail "title: $state"
 grep -qx 'view=1 caption=1' <<<"$state" || fail "view without its caption: $state"

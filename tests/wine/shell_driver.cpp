@@ -4,6 +4,7 @@
 //
 //   shell_driver wait SECONDS        until the main window is visible
 //   shell_driver metrics             screen and full-screen client sizes
+//   shell_driver face NAME           the face GDI gives for a font of that name
 //   shell_driver rect                the main window's rectangle: x y width height
 //   shell_driver state               visibility of the panes, the status text
 //   shell_driver command ID          WM_COMMAND sent, returns when handled
@@ -18,6 +19,8 @@
 //   shell_driver expand TEXT...      expands the report's items along a path
 //                                    of texts from the root level ("*" for
 //                                    any), and scrolls the last one to the top
+//   shell_driver expand-typed TEXT... the same, each item found by typing its
+//                                    text (no root; under QEMU too)
 #include <windows.h>
 #include <commctrl.h>
 
@@ -205,6 +208,33 @@ int Expand(HWND frame, int count, char** texts) {
   return 0;
 }
 
+// The same path found by typing: the tree's incremental search selects the
+// next visible item that starts with the typed text. Nothing crosses between
+// the processes but characters and item handles, so this works where the
+// other process's memory cannot be read (Wine under QEMU user emulation).
+int ExpandTyped(HWND frame, int count, char** texts) {
+  HWND control = FindDescendant(frame, "SysTreeView32");
+  if (!control) {
+    std::printf("no tree\n");
+    return 1;
+  }
+  HTREEITEM item = nullptr;
+  for (int i = 0; i < count; ++i) {
+    Sleep(1500);  // the search forgets what was typed before
+    for (const char* c = texts[i]; *c; ++c)
+      SendMessageA(control, WM_CHAR, static_cast<unsigned char>(*c), 1);
+    HTREEITEM selected = reinterpret_cast<HTREEITEM>(SendMessageA(control, TVM_GETNEXTITEM, TVGN_CARET, 0));
+    if (!selected || selected == item) {
+      std::printf("no item \"%s\"\n", texts[i]);
+      return 1;
+    }
+    item = selected;
+    SendMessageA(control, TVM_EXPAND, TVE_EXPAND, reinterpret_cast<LPARAM>(item));
+  }
+  SendMessageA(control, TVM_SELECTITEM, TVGN_FIRSTVISIBLE, reinterpret_cast<LPARAM>(item));
+  return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -215,6 +245,20 @@ int main(int argc, char** argv) {
     std::printf("screen %d %d\nfullscreen %d %d\n", GetSystemMetrics(SM_CXSCREEN),
                 GetSystemMetrics(SM_CYSCREEN), GetSystemMetrics(SM_CXFULLSCREEN),
                 GetSystemMetrics(SM_CYFULLSCREEN));
+    return 0;
+  }
+  // The face GDI gives for a requested name: the prefix must have Marlett,
+  // which draws the caption buttons.
+  if (!std::strcmp(verb, "face") && argc > 2) {
+    HFONT font = CreateFontA(16, 0, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, argv[2]);
+    HDC dc = CreateCompatibleDC(nullptr);
+    HGDIOBJ old = SelectObject(dc, font);
+    char face[LF_FACESIZE] = "";
+    GetTextFaceA(dc, sizeof face, face);
+    SelectObject(dc, old);
+    DeleteDC(dc);
+    DeleteObject(font);
+    std::printf("%s\n", face);
     return 0;
   }
   if (!std::strcmp(verb, "dialog")) return argc > 3 ? Dialog(argv[2], std::atoi(argv[3])) : 2;
@@ -238,6 +282,7 @@ int main(int argc, char** argv) {
   }
   if (!std::strcmp(verb, "state")) return State(frame);
   if (!std::strcmp(verb, "expand")) return Expand(frame, argc - 2, argv + 2);
+  if (!std::strcmp(verb, "expand-typed")) return ExpandTyped(frame, argc - 2, argv + 2);
   if (!std::strcmp(verb, "title")) return argc > 2 && SetWindowTextA(frame, argv[2]) ? 0 : 1;
   if (!std::strcmp(verb, "command")) {
     DWORD_PTR result = 0;
