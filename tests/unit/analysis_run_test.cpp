@@ -2,8 +2,12 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <functional>
+#include <map>
+#include <stdexcept>
 
 #include "app/analysis_run.h"
+#include "fake_log_files.h"
 #include "test_support.h"
 
 namespace vornak {
@@ -219,6 +223,223 @@ TEST_F(AnalysisRunTest, NoTreeNoRun) {
   host.SaveLogCommand();
   EXPECT_TRUE(shell.history.empty());
   EXPECT_FALSE(std::filesystem::exists(kLogFileName));
+}
+
+}  // namespace
+}  // namespace vornak
+
+namespace vornak {
+namespace {
+
+using test::FakeLogFiles;
+
+// A machine whose answer to one question throws, as a failing call of the
+// live layer would; the run is stopped there.
+class ThrowingMachine : public ProfileMachine {
+ public:
+  ThrowingMachine(const std::string& lines, std::string at)
+      : ProfileMachine(test::MachineFrom(lines)), at_(std::move(at)) {}
+  uint32_t GetVersion() override { return Throw("version"), ProfileMachine::GetVersion(); }
+  std::optional<std::string> WindowsDirectory() override {
+    return Throw("windir"), ProfileMachine::WindowsDirectory();
+  }
+
+ private:
+  void Throw(const char* question) {
+    if (at_ == question) throw std::runtime_error(std::string("no answer to ") + question);
+  }
+  std::string at_;
+};
+
+enum class Command { kSaveLog, kStartAnalyz, kCallerLog };
+
+struct StopCase {
+  const char* name;
+  const char* throwAt;
+  Command command;
+  const char* failOn;   // of the log's files
+  const char* failure;  // LogFailure() after the stop
+  bool lines;           // lines reached the log before the stop
+};
+
+class StoppedRun : public ::testing::TestWithParam<StopCase> {};
+
+// However the run ends, the log is closed and says why it is short, the
+// status text is back and the report is shown.
+TEST_P(StoppedRun, LeavesNothingHalfDone) {
+  const StopCase& c = GetParam();
+  ThrowingMachine m("", c.throwAt);
+  RecordingShell shell;
+  shell.status = "before the run";
+  FakeLogFiles files;
+  files.failOn = c.failOn;
+  MemoryOutline o;
+  ReportHost host(m, shell, files);
+  host.CreateTree(o, 0, 100, 100);
+  MemoryLog memory;
+  switch (c.command) {
+    case Command::kSaveLog: EXPECT_THROW(host.SaveLogCommand(), std::runtime_error); break;
+    case Command::kStartAnalyz: EXPECT_THROW(host.StartAnalyzCommand(), std::runtime_error); break;
+    case Command::kCallerLog: EXPECT_THROW(host.RunAnalysis(memory), std::runtime_error); break;
+  }
+  EXPECT_EQ(files.open, 0) << "the log is still open";
+  EXPECT_FALSE(host.tree()->Logging());
+  EXPECT_EQ(host.LogFailure(), c.failure);
+  EXPECT_EQ(shell.status, "before the run");
+  EXPECT_TRUE(o.Visible());
+  EXPECT_FALSE(host.Running());
+  const std::string& logged = c.command == Command::kCallerLog ? memory.Bytes() : files.bytes["VORNAK95.LOG"];
+  EXPECT_EQ(!logged.empty(), c.lines);
+  // The caller's log is no longer the tree's: later lines do not reach it.
+  const std::string before = memory.Bytes();
+  host.tree()->AddRootItem("after the run");
+  EXPECT_EQ(memory.Bytes(), before);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    All, StoppedRun,
+    ::testing::Values(
+        StopCase{"InTheIniFileSection", "windir", Command::kSaveLog, "",
+                 "VORNAK95.LOG: the log is incomplete: the run was stopped", true},
+        StopCase{"BeforeTheFirstLine", "version", Command::kSaveLog, "",
+                 "VORNAK95.LOG: the log is incomplete: the run was stopped", false},
+        // The log's own failure came first and is the one kept.
+        StopCase{"AfterTheLogFailed", "windir", Command::kSaveLog, "write 3",
+                 "VORNAK95.LOG: cannot write the log: Sharing violation", true},
+        StopCase{"WithoutALog", "windir", Command::kStartAnalyz, "", "", false},
+        StopCase{"IntoTheCallersLog", "windir", Command::kCallerLog, "", "", true}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// The reproduction on real files: no descriptor outlives the stopped run, and
+// the next run writes a whole new log.
+TEST_F(AnalysisRunTest, AStoppedRunClosesTheFileAndTheNextRunReplacesIt) {
+  auto openFiles = [] {
+    size_t n = 0;
+    for (const auto& e : std::filesystem::directory_iterator("/proc/self/fd")) (void)e, ++n;
+    return n;
+  };
+  const size_t before = openFiles();
+  ThrowingMachine m("", "windir");
+  RecordingShell shell;
+  MemoryOutline o;
+  ReportHost host(m, shell);
+  host.CreateTree(o, 0, 100, 100);
+  EXPECT_THROW(host.SaveLogCommand(), std::runtime_error);
+  EXPECT_EQ(openFiles(), before);
+  const std::vector<std::string> partial = Log();
+  ASSERT_FALSE(partial.empty());
+  EXPECT_EQ(partial.back(), "WIN.INI");  // the section that asks for the folder
+
+  ThrowingMachine whole("", "");
+  ReportHost again(whole, shell);
+  again.CreateTree(o, 0, 100, 100);
+  again.SaveLogCommand();
+  EXPECT_EQ(again.LogFailure(), "");
+  const std::vector<std::string> log = Log();
+  EXPECT_EQ(std::count(log.begin(), log.end(), partial.front()), 1);
+  EXPECT_GT(log.size(), partial.size());
+}
+
+struct OldLogCase {
+  const char* name;
+  const char* failOn;
+  RemoveResult removed;
+  bool written;
+  const char* failure;
+};
+
+class OldLog : public ::testing::TestWithParam<OldLogCase> {};
+
+// An old log that cannot be deleted is left alone, not appended to: the run
+// goes on in the tree, and both Save commands say so instead of succeeding.
+TEST_P(OldLog, IsReplacedOrTheLogIsNotWritten) {
+  const OldLogCase& c = GetParam();
+  FakeLogFiles files;
+  files.failOn = c.failOn;
+  files.removeAnswer = c.removed;
+  files.bytes["VORNAK95.LOG"] = "line of an earlier run\r\n";
+  ProfileMachine m = test::MachineFrom("");
+  RecordingShell shell;
+  MemoryOutline o;
+  ReportHost host(m, shell, files);
+  host.CreateTree(o, 0, 100, 100);
+  host.SaveAndOpenLogCommand();
+  EXPECT_NE(o.Find(o.Root(), "Drive Info"), kNoItem);
+  EXPECT_TRUE(o.Visible());
+  EXPECT_EQ(files.Count("open"), c.written ? 1u : 0u);
+  EXPECT_EQ(host.LogFailure(), c.failure);
+  const bool failed = *c.failure;
+  EXPECT_EQ(shell.logFailures, failed ? std::vector<std::string>{c.failure} : std::vector<std::string>{});
+  EXPECT_EQ(shell.editorCommand, failed ? "" : "NOTEPAD.EXE VORNAK95.LOG");
+  const std::string& bytes = files.bytes["VORNAK95.LOG"];
+  EXPECT_EQ(bytes.find("line of an earlier run") != std::string::npos, failed) << "old log: " << bytes;
+  EXPECT_EQ(bytes.find("Drive Info") != std::string::npos, c.written);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    All, OldLog,
+    ::testing::Values(
+        OldLogCase{"Deleted", "", RemoveResult::kRemoved, true, ""},
+        OldLogCase{"HeldOpenByAnother", "remove 1", RemoveResult::kRemoved, false,
+                   "VORNAK95.LOG: cannot delete the old log: Sharing violation"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// Before every step of the run and every question that can hang the
+// machine, each line logged so far has been committed.
+TEST(AnalysisRunCommits, PrecedeEachStepAndEachHangProneQuestion) {
+  struct CountingLog : ReportLog {
+    void Append(const std::string&) override { ++pending; }
+    void Commit() override {
+      if (pending) ++commits;
+      pending = 0;
+    }
+    int pending = 0, commits = 0;
+  } log;
+  std::map<std::string, int> asked;  // question: times asked with lines pending
+  class Spy : public ProfileMachine {
+   public:
+    Spy(ProfileMachine m, std::function<void(const char*)> ask) : ProfileMachine(std::move(m)), ask_(ask) {}
+    uint32_t ReadCyrixReg(uint32_t i) override { return ask_("cyrixreg"), ProfileMachine::ReadCyrixReg(i); }
+    std::optional<uint16_t> BiosWord(uint32_t o) override { return ask_("biosword"), ProfileMachine::BiosWord(o); }
+    std::optional<uint8_t> BiosByte(uint32_t o) override { return ask_("biosbyte"), ProfileMachine::BiosByte(o); }
+    std::optional<uint16_t> ReadPortWord(uint32_t p) override { return ask_("portin"), ProfileMachine::ReadPortWord(p); }
+    bool WritePortWord(uint32_t p, uint16_t v) override { return ask_("portout"), ProfileMachine::WritePortWord(p, v); }
+    Direct3DAnswer ProbeDirect3D() override { return ask_("d3d"), ProfileMachine::ProbeDirect3D(); }
+    DirectDrawAnswer ProbeDirectDraw(bool two) override { return ask_("ddraw"), ProfileMachine::ProbeDirectDraw(two); }
+    DirectSoundAnswer ProbeDirectSound() override { return ask_("dsound"), ProfileMachine::ProbeDirectSound(); }
+    DirectPlayAnswer ProbeDirectPlay() override { return ask_("dplay"), ProfileMachine::ProbeDirectPlay(); }
+    uint32_t JoyGetNumDevs() override { return ask_("joynum"), ProfileMachine::JoyGetNumDevs(); }
+    JoyCaps JoyGetDevCaps(uint32_t d) override { return ask_("joycaps"), ProfileMachine::JoyGetDevCaps(d); }
+
+   private:
+    std::function<void(const char*)> ask_;
+  };
+  struct StepShell : RecordingShell {
+    void SetStatusText(const std::string& text) override {
+      RecordingShell::SetStatusText(text);
+      if (text != "Ready") pendingAtSteps += log->pending;
+    }
+    CountingLog* log = nullptr;
+    int pendingAtSteps = 0;
+  } shell;
+  shell.log = &log;
+  // A PC-98 with a Cyrix processor and a SCSI board: every kind of port and
+  // BIOS-area question is asked.
+  std::string profile = test::ReadFile(std::string(VORNAK_SOURCE_DIR) + "/tests/profiles/cpu/cyrix-pc98.profile");
+  profile = profile.substr(profile.find('\n') + 1) + "portin cc2 = 1 0000\n";
+  Spy m(test::MachineFrom(profile), [&](const char* q) { asked[q] += log.pending; });
+  MemoryOutline o;
+  ReportHost host(m, shell);
+  host.CreateTree(o, 0, 100, 100);
+  host.RunAnalysis(log);
+  EXPECT_EQ(shell.pendingAtSteps, 0);
+  const char* const hangProne[] = {"cyrixreg", "biosword", "biosbyte", "portin", "portout", "d3d",
+                                   "ddraw", "dsound", "dplay", "joynum", "joycaps"};
+  for (const char* q : hangProne) {
+    ASSERT_EQ(asked.count(q), 1u) << q << " never asked: the profile no longer reaches it";
+    EXPECT_EQ(asked[q], 0) << q << " asked with lines not committed";
+  }
+  EXPECT_GT(log.commits, 20);
 }
 
 }  // namespace
