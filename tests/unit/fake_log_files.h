@@ -3,7 +3,6 @@
 #pragma once
 
 #include <map>
-#include <memory>
 #include <string>
 #include <vector>
 
@@ -13,65 +12,52 @@ namespace vornak::test {
 
 class FakeLogFiles : public LogFiles {
  public:
-  // "write 2" fails the second write, "open 1" the first open, and so on for
-  // commit, close and remove; the reason given is kReason.
   static constexpr const char* kReason = "Sharing violation";
-  std::string failOn;
-  RemoveResult removeAnswer = RemoveResult::kMissing;  // when remove does not fail
-  std::vector<std::string> journal;                    // "write root\r\n", "commit", ...
-  std::map<std::string, std::string> bytes;            // per path, what was written
-  int open = 0;                                        // handles not yet closed
+  std::string failOn;                    // "write 2": the second write fails; open, commit, close, remove
+  std::vector<std::string> journal;      // "open", "write L1\r\n", "commit failed", ...
+  std::map<std::string, std::string> bytes;  // per path
+  int open = 0;                          // handles not closed
 
   std::unique_ptr<LogFile> Open(const std::string& path, std::string& reason) override {
-    if (Fails("open", reason)) return nullptr;
+    if (!(reason = Call("open")).empty()) return nullptr;
     ++open;
     return std::make_unique<File>(*this, bytes[path]);
   }
   RemoveResult Remove(const std::string& path, std::string& reason) override {
-    if (Fails("remove", reason)) return RemoveResult::kFailed;
-    if (removeAnswer == RemoveResult::kRemoved) bytes.erase(path);
-    return removeAnswer;
+    if (!(reason = Call("remove")).empty()) return RemoveResult::kFailed;
+    return bytes.erase(path) ? RemoveResult::kRemoved : RemoveResult::kMissing;
   }
   size_t Count(const std::string& kind) const {
     size_t n = 0;
     for (const std::string& j : journal) n += j.compare(0, kind.size(), kind) == 0;
     return n;
   }
-
- private:
-  bool Fails(const std::string& kind, std::string& reason) {
+  // Journals the call; its failure reason, or "".
+  std::string Call(const std::string& kind, const std::string& detail = "") {
     journal.push_back(kind);
-    if (failOn != kind + " " + std::to_string(Count(kind))) return false;
-    journal.back() += " failed";
-    reason = kReason;
-    return true;
+    if (failOn == kind + " " + std::to_string(Count(kind))) {
+      journal.back() += " failed";
+      return kReason;
+    }
+    journal.back() += detail;
+    return "";
   }
 
-  class File : public LogFile {
-   public:
-    File(FakeLogFiles& files, std::string& bytes) : files_(files), bytes_(bytes) {}
-    std::string Write(const std::string& bytes) override {
-      std::string reason;
-      if (files_.Fails("write", reason)) return reason;
-      files_.journal.back() += " " + bytes;
-      bytes_ += bytes;
-      return "";
-    }
-    std::string Commit() override {
-      std::string reason;
-      files_.Fails("commit", reason);
+ private:
+  struct File : LogFile {
+    File(FakeLogFiles& files, std::string& bytes) : files(files), bytes(bytes) {}
+    std::string Write(const std::string& b) override {
+      std::string reason = files.Call("write", " " + b);
+      if (reason.empty()) bytes += b;
       return reason;
     }
+    std::string Commit() override { return files.Call("commit"); }
     std::string Close() override {
-      std::string reason;
-      files_.Fails("close", reason);
-      --files_.open;
-      return reason;
+      --files.open;
+      return files.Call("close");
     }
-
-   private:
-    FakeLogFiles& files_;
-    std::string& bytes_;
+    FakeLogFiles& files;
+    std::string& bytes;
   };
 };
 
