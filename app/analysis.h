@@ -32,7 +32,14 @@ struct Analysis {
   Shell& shell;
 
   Item Add(Item parent, const std::string& text) { return tree.AddItem(parent, text); }
-  void Status(const std::string& text) { shell.SetStatusText(text); }
+  // A new status text starts a new step of the run, so the log is committed
+  // first: a step that hangs the machine leaves every line before it on the
+  // disk. (The hang-prone questions inside a step commit on their own: see
+  // app/committing_machine.h.)
+  void Status(const std::string& text) {
+    tree.CommitLog();
+    shell.SetStatusText(text);
+  }
 };
 
 // GetVersion word → 0 Win32s, 1 Windows 95 family, 2 Windows NT.

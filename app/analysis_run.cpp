@@ -1,5 +1,6 @@
 #include "app/analysis_run.h"
 
+#include "app/committing_machine.h"
 #include "app/wsformat.h"
 #include "probes/directx_section.h"
 #include "probes/drive_info.h"
@@ -49,28 +50,84 @@ struct RunningFlag {
 };
 }  // namespace
 
+// Ends a run however it ends, a section that throws included: the status
+// text back, the log closed and its failure kept (no handle outlives the run:
+// on Windows 9x an open file can be neither deleted nor renamed), the tree
+// shown. Finish() is the normal end; without it the destructor does the same
+// for a run that was stopped, each step on its own and nothing thrown out.
+class ReportHost::RunEnd {
+ public:
+  RunEnd(ReportHost& host, std::string savedStatus)
+      : host_(host), saved_(std::move(savedStatus)) {}
+  ~RunEnd() {
+    if (finished_) return;
+    try {
+      host_.shell_.SetStatusText(saved_);
+    } catch (...) {
+    }
+    try {
+      EndLog(true);
+    } catch (...) {
+    }
+    try {
+      host_.ShowTree(1);
+    } catch (...) {
+    }
+  }
+  RunEnd(const RunEnd&) = delete;
+  RunEnd& operator=(const RunEnd&) = delete;
+
+  bool fileLog = false;  // the run writes a log file of its own
+
+  void Finish() {
+    finished_ = true;
+    host_.shell_.SetStatusText(saved_);
+    EndLog(false);
+    host_.ShowTree(1);
+  }
+
+ private:
+  void EndLog(bool stopped) {
+    ReportTree& tree = *host_.tree_;
+    if (!tree.Logging()) return;  // none, or an old log that could not be deleted
+    tree.SetLogFile(nullptr);
+    host_.logFailure_ = tree.LogFailure();
+    if (stopped && fileLog && host_.logFailure_.empty())
+      host_.logFailure_ = tree.LogPath() + ": the log is incomplete: the run was stopped";
+  }
+
+  ReportHost& host_;
+  std::string saved_;
+  bool finished_ = false;
+};
+
 void ReportHost::Run(const char* logPath, ReportLog* log) {
   // A run services no messages of its own, but one sent from another thread
   // (or a window it broadcasts to) can still arrive while it waits.
   if (!tree_ || running_) return;
   RunningFlag running(running_);
   ReportTree& tree = *tree_;
-  Analysis a{tree, machine_, shell_};
+  CommittingMachine machine(machine_, tree);
+  Analysis a{tree, machine, shell_};
   logFailure_.clear();
+  RunEnd end(*this, shell_.StatusText().substr(0, 79));
 
   ShowTree(0);
   shell_.RepaintView();
   if (logPath) {
-    RemoveOldLog(logPath);
-    tree.SetLogFile(logPath);
+    // An old log that cannot be deleted (another program holds it open) is
+    // left alone: appending to it would pass an old run for this one.
+    logFailure_ = RemoveOldLog(logPath, files_);
+    if (logFailure_.empty()) {
+      tree.SetLogFile(logPath, files_);
+      end.fileLog = true;
+    }
   } else if (log) {
     tree.SetLog(log);
   }
-  const bool logging = tree.Logging();
-  const std::string saved = shell_.StatusText().substr(0, 79);
   a.Status("System Analyzing");
 
-  const uint32_t v = machine_.GetVersion();
+  const uint32_t v = machine.GetVersion();
   static const char* const kPlatformNames[] = {"Win32s", "Windows 95/98/98SE [chicago] ",
                                                "Windows NT/2000"};
   const Item root = tree.AddRootItem(
@@ -78,7 +135,7 @@ void ReportHost::Run(const char* logPath, ReportLog* log) {
   a.Add(root, WsFormat("OS Version:%.d.%d", static_cast<int>(MajorVersion(v)),
                        static_cast<int>(MinorVersion(v))));
   tree.Select(root);
-  const uint32_t ver = machine_.Nuvash32Version() & 0xFFFF;
+  const uint32_t ver = machine.Nuvash32Version() & 0xFFFF;
   a.Add(root, WsFormat("NUVASH32 Version : %.2x.%.2x", ver >> 8, ver & 0xFF));
 
   a.Status("System Analyzing[DirectX]");
@@ -102,10 +159,7 @@ void ReportHost::Run(const char* logPath, ReportLog* log) {
   tree.Expand(root);
 
   shell_.FocusTree();
-  a.Status(saved);
-  tree.SetLogFile(nullptr);
-  if (logging) logFailure_ = tree.LogFailure();
-  ShowTree(1);
+  end.Finish();
 }
 
 void ReportHost::StartAnalyzCommand() {

@@ -1,17 +1,13 @@
 #include "app/report_log.h"
 
-#include <cerrno>
-#include <cstring>
-#include <unistd.h>
-
 namespace vornak {
 
-void FileLog::Fail(const char* what, int error) {
+void FileLog::Fail(const char* what, const std::string& reason) {
   if (!failure_.empty()) return;
-  failure_ = path_ + ": " + what + (error ? std::string(": ") + std::strerror(error) : "");
+  failure_ = path_ + ": " + what + (reason.empty() ? "" : ": " + reason);
   if (file_) {
-    std::fclose(file_);
-    file_ = nullptr;
+    file_->Close();
+    file_.reset();
   }
 }
 
@@ -19,29 +15,36 @@ void FileLog::Append(const std::string& text) {
   // After a failure the log is incomplete anyway; do not write past a gap.
   if (!failure_.empty()) return;
   if (!file_) {
-    if (path_.empty()) return Fail("cannot create the log: it has no file name", 0);
-    errno = 0;
-    file_ = std::fopen(path_.c_str(), "ab");
-    if (!file_) return Fail("cannot create the log", errno);
-    std::setvbuf(file_, nullptr, _IONBF, 0);
+    if (path_.empty()) return Fail("cannot create the log: it has no file name", "");
+    std::string reason;
+    file_ = files_.Open(path_, reason);
+    if (!file_) return Fail("cannot create the log", reason);
   }
-  const std::string line = text + "\r\n";
-  errno = 0;
-  if (std::fwrite(line.data(), 1, line.size(), file_) != line.size())
-    Fail("cannot write the log", errno);
+  const std::string reason = file_->Write(text + "\r\n");
+  if (!reason.empty()) return Fail("cannot write the log", reason);
+  uncommitted_ = true;
+}
+
+void FileLog::Commit() {
+  if (!file_ || !uncommitted_) return;
+  uncommitted_ = false;
+  ++commits_;
+  const std::string reason = file_->Commit();
+  if (!reason.empty()) Fail("cannot commit the log", reason);
 }
 
 void FileLog::Close() {
   if (!file_) return;
-  errno = 0;
-  const bool closed = std::fclose(file_) == 0;
-  file_ = nullptr;
-  if (!closed) Fail("cannot close the log", errno);
+  const std::string reason = file_->Close();
+  file_.reset();
+  if (!reason.empty()) Fail("cannot close the log", reason);
 }
 
-void RemoveOldLog(const std::string& path) {
-  // unlink, not remove: remove would also take an empty directory.
-  if (!path.empty()) unlink(path.c_str());
+std::string RemoveOldLog(const std::string& path, LogFiles& files) {
+  if (path.empty()) return "";
+  std::string reason;
+  if (files.Remove(path, reason) != RemoveResult::kFailed) return "";
+  return path + ": cannot delete the old log" + (reason.empty() ? "" : ": " + reason);
 }
 
 }  // namespace vornak

@@ -3,8 +3,10 @@
 // that it really adds to the log before the next line is added.
 #pragma once
 
-#include <cstdio>
+#include <memory>
 #include <string>
+
+#include "platform/log_file.h"
 
 namespace vornak {
 
@@ -14,34 +16,46 @@ class ReportLog {
   // Appends the text and CR LF. A failed line is kept as the log's failure;
   // the run goes on either way.
   virtual void Append(const std::string& text) = 0;
+  // Puts every line appended so far onto the disk: called before anything
+  // that can hang the machine, so that after a reset the log ends with the
+  // last line before the hang.
+  virtual void Commit() {}
   // Ends the log: nothing stays open after it.
   virtual void Close() {}
   // Why the log is not complete ("" when every line was written).
   virtual std::string Failure() const { return ""; }
 };
 
-// The log file. It is opened on the first line, in append mode (the writer
+// The log file. It is opened on the first line, for appending (the writer
 // never truncates; removing an old log is the caller's business), kept open
-// until Close, and written without user-space buffering: each line is handed
-// to the system in one write, so a crash loses no line written before it.
+// until Close, and each line is handed to the system in one write, so a
+// crash loses no line written before it. Commit is passed on to the file only
+// when lines were written since the last one.
 class FileLog : public ReportLog {
  public:
-  explicit FileLog(std::string path) : path_(std::move(path)) {}
+  explicit FileLog(std::string path, LogFiles& files = SystemLogFiles())
+      : path_(std::move(path)), files_(files) {}
   ~FileLog() override { Close(); }
   FileLog(const FileLog&) = delete;
   FileLog& operator=(const FileLog&) = delete;
 
   void Append(const std::string& text) override;
+  void Commit() override;
   void Close() override;
-  // "FILE: reason", naming the first failure; later lines are not attempted.
+  // "FILE: what: reason", naming the first failure; nothing is written after it.
   std::string Failure() const override { return failure_; }
+  // Commits handed to the file so far.
+  unsigned Commits() const { return commits_; }
 
  private:
-  void Fail(const char* what, int error);
+  void Fail(const char* what, const std::string& reason);
 
   std::string path_;
-  std::FILE* file_ = nullptr;
+  LogFiles& files_;
+  std::unique_ptr<LogFile> file_;
   std::string failure_;
+  bool uncommitted_ = false;
+  unsigned commits_ = 0;
 };
 
 // The log collected in memory, byte for byte as the file would hold it.
@@ -54,8 +68,11 @@ class MemoryLog : public ReportLog {
   std::string bytes_;
 };
 
-// Deletes an old log before a run. A missing file is no error; a directory of
-// that name is left alone (the run's log then fails on it and says so).
-void RemoveOldLog(const std::string& path);
+// Deletes an old log before a run. "" when it is gone or there was none;
+// otherwise "FILE: cannot delete the old log: reason", and the caller must not
+// write the log: a new run appended to an old one would pass for this run's.
+// A folder of that name is left alone and gives "" (creating the log then
+// fails on it and says so).
+std::string RemoveOldLog(const std::string& path, LogFiles& files = SystemLogFiles());
 
 }  // namespace vornak

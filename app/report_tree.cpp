@@ -8,11 +8,11 @@ constexpr uint32_t kTreeStyles = 0x1 | 0x2 | 0x4;
 constexpr size_t kMaxLogPath = 255;
 }  // namespace
 
-void ReportTree::SetLogFile(const char* path) {
+void ReportTree::SetLogFile(const char* path, LogFiles& files) {
   EndLog();
   if (!path) return;
   logPath_.assign(path, 0, kMaxLogPath);
-  ownLog_ = std::make_unique<FileLog>(logPath_);
+  ownLog_ = std::make_unique<FileLog>(logPath_, files);
   log_ = ownLog_.get();
 }
 

@@ -26,10 +26,14 @@ class ReportTree {
   void SetControlId(uint32_t id) { controlId_ = id; }
   // With a path: logging on, into that file (opened with the first line).
   // With nullptr: logging off and the file closed; the path stays.
-  void SetLogFile(const char* path);
+  void SetLogFile(const char* path, LogFiles& files = SystemLogFiles());
   // Logging on into a log of the caller's (nullptr: off, as above).
   void SetLog(ReportLog* log);
   bool Logging() const { return log_ != nullptr; }
+  // Every line logged so far onto the disk (ReportLog::Commit).
+  void CommitLog() {
+    if (log_) log_->Commit();
+  }
   const std::string& LogPath() const { return logPath_; }
   // Why the current or last log is incomplete; "" when every line got there.
   std::string LogFailure() const { return log_ ? log_->Failure() : lastFailure_; }

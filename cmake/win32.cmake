@@ -34,6 +34,7 @@ if(EXISTS ${CMAKE_SOURCE_DIR}/harlix/CMakeLists.txt)
 endif()
 
 file(GLOB LIVE_SOURCES CONFIGURE_DEPENDS platform/win32/*.cpp)
+list(REMOVE_ITEM LIVE_SOURCES ${CMAKE_SOURCE_DIR}/platform/win32/log_file.cpp)  # in the core
 set(LIVE_SOURCES ${LIVE_SOURCES} platform/win32/pc98_io.S)
 file(GLOB SHELL_SOURCES CONFIGURE_DEPENDS app/win32/*.cpp)
 add_executable(VORNAK95 WIN32 ${SHELL_SOURCES} ${LIVE_SOURCES} res/vornak95.rc
@@ -132,6 +133,11 @@ add_test(NAME imports.check
 add_executable(shell_driver tests/wine/shell_driver.cpp)
 target_link_libraries(shell_driver PRIVATE user32 gdi32)
 target_link_options(shell_driver PRIVATE ${STATIC_RUNTIME})
+
+# Holds a file open as another program would while it runs ours
+# (tests/wine/batch-log.test.sh).
+add_executable(hold_file tests/wine/hold_file.cpp)
+target_link_options(hold_file PRIVATE ${STATIC_RUNTIME})
 
 # The compare arithmetic at the program's x87 precision.
 add_executable(compare_precision_test tests/wine/compare_precision_test.cpp)

@@ -2,8 +2,12 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <functional>
+#include <map>
+#include <stdexcept>
 
 #include "app/analysis_run.h"
+#include "fake_log_files.h"
 #include "test_support.h"
 
 namespace vornak {
@@ -219,6 +223,141 @@ TEST_F(AnalysisRunTest, NoTreeNoRun) {
   host.SaveLogCommand();
   EXPECT_TRUE(shell.history.empty());
   EXPECT_FALSE(std::filesystem::exists(kLogFileName));
+}
+
+}  // namespace
+}  // namespace vornak
+
+namespace vornak {
+namespace {
+
+using test::FakeLogFiles;
+
+// Its WindowsDirectory() throws, as a failing call of the live layer would:
+// the run stops in the WIN.INI section.
+struct ThrowingMachine : ProfileMachine {
+  ThrowingMachine() : ProfileMachine(test::MachineFrom("")) {}
+  std::optional<std::string> WindowsDirectory() override { throw std::runtime_error("no folder"); }
+};
+
+struct StopCase {
+  const char* name;
+  int command;          // 0 Save LOG, 1 Start Analyz, 2 into the caller's log
+  const char* failOn;   // of the log's files
+  const char* failure;  // LogFailure() after the stop
+};
+
+class StoppedRun : public ::testing::TestWithParam<StopCase> {};
+
+// However the run ends, the log is closed and says why it is short, the
+// status text is back and the report is shown.
+TEST_P(StoppedRun, LeavesNothingHalfDone) {
+  const StopCase& c = GetParam();
+  ThrowingMachine m;
+  RecordingShell shell;
+  shell.status = "before the run";
+  FakeLogFiles files;
+  files.failOn = c.failOn;
+  MemoryOutline o;
+  ReportHost host(m, shell, files);
+  host.CreateTree(o, 0, 100, 100);
+  MemoryLog memory;
+  EXPECT_THROW(c.command == 0   ? host.SaveLogCommand()
+               : c.command == 1 ? host.StartAnalyzCommand()
+                                : host.RunAnalysis(memory),
+               std::runtime_error);
+  EXPECT_EQ(files.open, 0) << "the log is still open";
+  EXPECT_EQ(host.LogFailure(), c.failure);
+  EXPECT_EQ(shell.status, "before the run");
+  EXPECT_TRUE(o.Visible());
+  EXPECT_FALSE(host.Running());
+  // Nothing reaches the log once the run is over, the caller's included.
+  const std::string logged = files.bytes["VORNAK95.LOG"] + memory.Bytes();
+  EXPECT_EQ(!logged.empty(), c.command != 1);
+  host.tree()->AddRootItem("after the run");
+  EXPECT_EQ(files.bytes["VORNAK95.LOG"] + memory.Bytes(), logged);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    All, StoppedRun,
+    ::testing::Values(
+        StopCase{"SaveLog", 0, "", "VORNAK95.LOG: the log is incomplete: the run was stopped"},
+        // The log's own failure came first and is the one kept.
+        StopCase{"AfterTheLogFailed", 0, "write 3", "VORNAK95.LOG: cannot write the log: Sharing violation"},
+        StopCase{"StartAnalyz", 1, "", ""},
+        StopCase{"IntoTheCallersLog", 2, "", ""}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// An old log another program holds open is left alone, not appended to: the
+// run goes on in the tree, and the command says so instead of succeeding.
+TEST(AnalysisRunOldLog, ThatCannotBeDeletedIsNeitherWrittenNorOpened) {
+  FakeLogFiles files;
+  files.failOn = "remove 1";
+  files.bytes["VORNAK95.LOG"] = "line of an earlier run\r\n";
+  ProfileMachine m = test::MachineFrom("");
+  RecordingShell shell;
+  MemoryOutline o;
+  ReportHost host(m, shell, files);
+  host.CreateTree(o, 0, 100, 100);
+  host.SaveAndOpenLogCommand();
+  EXPECT_NE(o.Find(o.Root(), "Drive Info"), kNoItem);
+  EXPECT_TRUE(o.Visible());
+  EXPECT_EQ(files.Count("open"), 0u);
+  EXPECT_EQ(files.bytes["VORNAK95.LOG"], "line of an earlier run\r\n");
+  EXPECT_EQ(host.LogFailure(), "VORNAK95.LOG: cannot delete the old log: Sharing violation");
+  EXPECT_EQ(shell.logFailures, std::vector<std::string>{host.LogFailure()});
+  EXPECT_EQ(shell.editorCommand, "");
+}
+
+// Each hang-prone question finds every line before it committed, and so does
+// each step of the run. The spy dirties the log after each such question, so
+// a commit must come right before the next one, not merely somewhere before.
+TEST(AnalysisRunCommits, PrecedeEachStepAndEachHangProneQuestion) {
+  struct CountingLog : ReportLog {
+    void Append(const std::string&) override { ++pending; }
+    void Commit() override { pending = 0; }
+    int pending = 0;
+  } log;
+  std::map<std::string, int> asked;  // question: lines pending when asked
+  struct Spy : ProfileMachine {
+    Spy(ProfileMachine m, std::function<void(const char*)> ask) : ProfileMachine(std::move(m)), ask(ask) {}
+    std::function<void(const char*)> ask;
+    uint32_t ReadCyrixReg(uint32_t i) override { return ask("cyrixreg"), ProfileMachine::ReadCyrixReg(i); }
+    std::optional<uint16_t> BiosWord(uint32_t o) override { return ask("biosword"), ProfileMachine::BiosWord(o); }
+    std::optional<uint8_t> BiosByte(uint32_t o) override { return ask("biosbyte"), ProfileMachine::BiosByte(o); }
+    std::optional<uint16_t> ReadPortWord(uint32_t p) override { return ask("portin"), ProfileMachine::ReadPortWord(p); }
+    bool WritePortWord(uint32_t p, uint16_t v) override { return ask("portout"), ProfileMachine::WritePortWord(p, v); }
+    Direct3DAnswer ProbeDirect3D() override { return ask("d3d"), ProfileMachine::ProbeDirect3D(); }
+    DirectDrawAnswer ProbeDirectDraw(bool two) override { return ask("ddraw"), ProfileMachine::ProbeDirectDraw(two); }
+    DirectSoundAnswer ProbeDirectSound() override { return ask("dsound"), ProfileMachine::ProbeDirectSound(); }
+    DirectPlayAnswer ProbeDirectPlay() override { return ask("dplay"), ProfileMachine::ProbeDirectPlay(); }
+    uint32_t JoyGetNumDevs() override { return ask("joynum"), ProfileMachine::JoyGetNumDevs(); }
+    JoyCaps JoyGetDevCaps(uint32_t d) override { return ask("joycaps"), ProfileMachine::JoyGetDevCaps(d); }
+  };
+  struct StepShell : RecordingShell {
+    void SetStatusText(const std::string& text) override {
+      if (text != status && log->pending) uncommittedSteps.push_back(text);
+      RecordingShell::SetStatusText(text);
+    }
+    CountingLog* log = nullptr;
+    std::vector<std::string> uncommittedSteps;
+  } shell;
+  shell.log = &log;
+  // A PC-98 with a Cyrix processor and a SCSI board: every kind of port and
+  // BIOS-area question is asked.
+  std::string profile = test::ReadFile(std::string(VORNAK_SOURCE_DIR) + "/tests/profiles/cpu/cyrix-pc98.profile");
+  Spy m(test::MachineFrom(profile.substr(profile.find('\n') + 1) + "portin cc2 = 1 0000\n"),
+        [&](const char* q) { asked[q] += log.pending, log.pending = 1; });
+  MemoryOutline o;
+  ReportHost host(m, shell);
+  host.CreateTree(o, 0, 100, 100);
+  host.RunAnalysis(log);
+  EXPECT_EQ(shell.uncommittedSteps, std::vector<std::string>{"Ready"});  // the end: the log is closed
+  for (const char* q : {"cyrixreg", "biosword", "biosbyte", "portin", "portout", "d3d", "ddraw",
+                        "dsound", "dplay", "joynum", "joycaps"}) {
+    ASSERT_EQ(asked.count(q), 1u) << q << " never asked: the profile no longer reaches it";
+    EXPECT_EQ(asked[q], 0) << q << " asked with lines not committed";
+  }
 }
 
 }  // namespace
