@@ -1,6 +1,8 @@
 // The HTML page of vornak-report: the text conversion, what it reads from a
 // report, the rankings, the axes, the difference marking and the page.
 #include <algorithm>
+#include <array>
+#include <regex>
 
 #include "bench/bench_tables.h"
 #include "test_support.h"
@@ -264,6 +266,97 @@ TEST(MemoryChart, GapsAndCacheMarks) {
   const std::string two = MemorySvg({{0, points, 0, 512}, {1, points, 0, 512}}, 2);
   EXPECT_EQ(Count(two, "class=\"cache\""), 1u);
   EXPECT_NE(two.find(">L2 512 KB (A, B)<"), std::string::npos);
+}
+
+// What a memory chart draws: its plot area (from the two axis lines), every
+// vertex of the machines' lines and the number of point markers.
+struct ChartGeometry {
+  double left = 0, right = 0, top = 0, bottom = 0;
+  std::vector<std::pair<double, double>> vertices;
+  size_t markers = 0;
+  bool Inside(const std::pair<double, double>& v) const {
+    return v.first >= left && v.first <= right && v.second >= top && v.second <= bottom;
+  }
+};
+
+ChartGeometry GeometryOf(const std::string& svg) {
+  ChartGeometry g;
+  const std::regex axis(R"re(<line class="axis" x1="([-.\d]+)" y1="([-.\d]+)" x2="([-.\d]+)" y2="([-.\d]+)")re");
+  std::vector<std::array<double, 4>> axes;
+  for (std::sregex_iterator it(svg.begin(), svg.end(), axis), end; it != end; ++it)
+    axes.push_back({std::stod((*it)[1]), std::stod((*it)[2]), std::stod((*it)[3]), std::stod((*it)[4])});
+  EXPECT_EQ(axes.size(), 2u) << "the horizontal axis, then the vertical one";
+  if (axes.size() != 2) return g;
+  g.left = axes[0][0], g.right = axes[0][2], g.bottom = axes[0][1], g.top = axes[1][1];
+  const std::regex line(R"re(<path d="([^"]*)" fill="none" stroke="[^"]*" stroke-width="2.2")re");
+  const std::regex vertex(R"re([ML](-?[.\d]+) (-?[.\d]+))re");
+  for (std::sregex_iterator it(svg.begin(), svg.end(), line), end; it != end; ++it) {
+    const std::string d = (*it)[1];
+    for (std::sregex_iterator v(d.begin(), d.end(), vertex); v != end; ++v)
+      g.vertices.push_back({std::stod((*v)[1]), std::stod((*v)[2])});
+  }
+  g.markers = Count(svg, "<g><title>");
+  return g;
+}
+
+// A point worth 0 (a time beyond 50,000,000 ms) on a logarithmic axis has no
+// place: a gap, as for a block not measured. On a linear axis it sits on 0.
+TEST(MemoryChart, EveryPointDrawnInsideThePlot) {
+  struct Case {
+    const char* name;
+    std::vector<std::vector<uint32_t>> machines;  // points for 16, 32, 64 KB...; ~0u: not measured
+    size_t drawn;                                 // vertices (and markers) expected
+  };
+  const uint32_t none = ~0u;
+  const Case cases[] = {
+      {"zero between, logarithmic", {{50000000, 0, 195312}}, 2},
+      {"zero first, logarithmic", {{0, 50000000, 195312, 400}}, 3},
+      {"zero last, logarithmic", {{50000000, 195312, 0}}, 2},
+      {"zero and a gap, logarithmic", {{50000000, 0, none, 3}}, 2},
+      {"zero on a linear axis", {{1000, 0, 900}}, 3},
+      {"zero in the slow machine", {{26260, 24000}, {150, 0, 140}}, 4},
+      {"only zeros beside a fast machine", {{26260, 150}, {0, 0}}, 2},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    std::vector<MemorySeries> series;
+    for (size_t m = 0; m < c.machines.size(); ++m) {
+      MemorySeries s{m, {}, 0, 0};
+      uint32_t kb = 16;
+      for (uint32_t points : c.machines[m]) {
+        s.points.push_back({kb, {points == none ? 2 : points, points == none ? 0xFFFFFFu : 1}, points != none});
+        kb *= 2;
+      }
+      series.push_back(s);
+    }
+    const ChartGeometry g = GeometryOf(MemorySvg(series, c.machines.size()));
+    EXPECT_EQ(g.vertices.size(), c.drawn);
+    EXPECT_EQ(g.markers, c.drawn);
+    for (const auto& v : g.vertices) EXPECT_TRUE(g.Inside(v)) << v.first << " " << v.second;
+  }
+}
+
+// The reproduction: the 486's profile with a 1 ms, a 268,435,456 ms and a
+// 1,024 ms copy. Its chart goes logarithmic; the page names the gap.
+TEST(MemoryChart, ZeroPointsOfARecordedMachineAreAGapWithANote) {
+  std::string text = test::ReadFile(std::string(VORNAK_SOURCE_DIR) + "/tests/profiles/html/486dx4-win95.profile");
+  for (const char* kernel : {"MemChk16K", "MemChk32K", "MemChk64K"})
+    for (size_t at; (at = text.find(std::string("kernel \"") + kernel + "\"")) != std::string::npos;)
+      text.erase(at, text.find('\n', at) + 1 - at);
+  text += "kernel \"MemChk16K\" = 1\nkernel \"MemChk32K\" = 10000000\nkernel \"MemChk64K\" = 400\n";
+  PageMachine pm;
+  pm.report = ReplayReport(profile::Profile::Parse(text, "zero.profile"));
+  pm.facts = ReadFacts(pm.report, "zero.profile");
+  ASSERT_GE(pm.facts.memory.size(), 3u);
+  ASSERT_TRUE(pm.facts.memory[1].measured);
+  ASSERT_EQ(pm.facts.memory[1].figure.points, 0u);
+  const std::string page = BuildPage({pm});
+  const size_t from = page.find("<svg xmlns=\"http://www.w3.org/2000/svg\" class=\"mem\"");
+  ASSERT_NE(from, std::string::npos);
+  const ChartGeometry g = GeometryOf(page.substr(from, page.find("</svg>", from) - from));
+  EXPECT_EQ(g.vertices.size(), pm.facts.memory.size() - 2) << "no 32 KB and no 32 MB";
+  for (const auto& v : g.vertices) EXPECT_TRUE(g.Inside(v)) << v.first << " " << v.second;
+  EXPECT_NE(page.find("This machine: 0 points for 32 KB (a time of more than 50,000,000 ms)"), std::string::npos);
 }
 
 // --- Differences and the page -------------------------------------------------
