@@ -33,6 +33,24 @@ truncated last line|VORNAK95-PROFILE 1\nversion = 1\nnuvash32 = 1|3
 binary garbage|\x7fELF\x01\x02\x00\x00|1
 CASES
 
+# The 64 MB limit, at its edge, for a file that stat sizes (sparse, so no
+# time or disk is spent) and for what it cannot: a pipe and a device. Exactly
+# 64 MB is read (and refused for its first line); a byte more is too big.
+cap=$((64 << 20))
+truncate -s $cap "$dir/at-cap"
+truncate -s $((cap + 1)) "$dir/over-cap"
+while IFS=';' read -r name command message; do
+  out=$(eval "$command" 2>"$dir/err"); rc=$?
+  check "$name: exit 2, nothing written" '[ $rc = 2 ] && [ -z "$out" ]'
+  check "$name: $message" 'grep -q "$message" "$dir/err"'
+done <<'CASES'
+file at the limit;"$tool" "$dir/at-cap";at-cap:1: expected the first line
+file over the limit;"$tool" "$dir/over-cap";over-cap: expected a profile of at most 64 MB
+pipe at the limit;head -c $cap /dev/zero | "$tool" /dev/stdin;stdin:1: expected the first line
+pipe over the limit;head -c $((cap + 1)) /dev/zero | "$tool" /dev/stdin;stdin: expected a profile of at most 64 MB
+device without end;"$tool" /dev/zero;/dev/zero: expected a profile of at most 64 MB
+CASES
+
 "$tool" "$dir/missing" >/dev/null 2>&1; rc=$?
 check "missing file exit 2" '[ $rc = 2 ]'
 "$tool" >/dev/null 2>&1; rc=$?

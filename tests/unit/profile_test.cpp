@@ -94,6 +94,28 @@ TEST(ProfileFormat, RepeatedQuestionsTakeTheirAnswersInOrderThenRepeatTheLast) {
   EXPECT_EQ(p.Take("cpuid", {profile::Num(2)}), nullptr);
 }
 
+// A question is matched by its meaning, not its spelling: numbers with or
+// without leading zeros or in capitals, bytes escaped or not. Answers of
+// several questions interleaved keep their file order per question.
+TEST(ProfileFormat, OneQuestionSpelledManyWaysIsOneQueue) {
+  Profile p = Profile::Parse(kHead +
+                                 "cpuid 1 = 1 0 0 0\n"
+                                 "kernel \"\\53peedInt\" = 7\n"
+                                 "cpuid 00000001 = 2 0 0 0\n"
+                                 "cpuid 0000000A = a 0 0 0\n"
+                                 "kernel \"SpeedInt\" = 8\n"
+                                 "cpuid 0001 = 3 0 0 0\n"
+                                 "cpuid a = b 0 0 0\n",
+                             "x");
+  std::string order;
+  for (int i = 0; i < 4; ++i) order += std::to_string((*p.Take("cpuid", {profile::Num(1)}))[0].number);
+  EXPECT_EQ(order, "1233");
+  EXPECT_EQ((*p.Take("kernel", {profile::Str("SpeedInt")}))[0].number, 7u);
+  EXPECT_EQ((*p.Take("kernel", {profile::Str("SpeedInt")}))[0].number, 8u);
+  EXPECT_EQ((*p.Take("cpuid", {profile::Num(10)}))[0].number, 10u);
+  EXPECT_EQ((*p.Take("cpuid", {profile::Num(10)}))[0].number, 11u);
+}
+
 // The lines of a counted list are taken once each: a count asked again (the
 // last answer repeats) finds them used up instead of looping on the last one.
 TEST(ProfileReplay, CountedListsEndWithTheirLines) {
