@@ -409,6 +409,51 @@ TEST(Page, SelfContainedWithEveryPart) {
   EXPECT_NE(page.find("class=\"l d\""), std::string::npos);
 }
 
+// A report is a stranger's input: its lines, and the profile's file name
+// that stands in for a missing processor name, reach the page's text, its
+// title, the charts' SVG labels and tooltips. Each is escaped there, and
+// nothing of the markup is left raw.
+TEST(Page, MarkupInReportTextIsEscapedInEveryContext) {
+  const std::string hostile = "<i id=\"x\">&amp;'</i>";
+  const std::string escaped = "&lt;i id=&quot;x&quot;&gt;&amp;amp;'&lt;/i&gt;";
+  PageMachine pm = MachineOf("html/p3-500-win98.profile");
+  pm.report.push_back({hostile + "fold", {{hostile + "line", {}}}});
+  pm.facts.fileName = hostile + ".profile";
+  pm.facts.processorName.clear();
+  pm.facts.vendor = hostile;
+  const std::string page = BuildPage({pm});
+  EXPECT_EQ(page.find("<i "), std::string::npos);
+  EXPECT_EQ(page.find("&amp;'<"), std::string::npos);
+  const size_t rank = page.find("<svg xmlns=\"http://www.w3.org/2000/svg\" class=\"rank\"");
+  ASSERT_NE(rank, std::string::npos);
+  const std::string svg = page.substr(rank, page.find("</svg>", rank) - rank);
+  const std::string name = escaped + ".profile, OS Version:4.10";
+  const struct {
+    const char* context;
+    const std::string& in;
+    std::string expected;
+  } cases[] = {
+      {"outline fold", page, "<summary>" + escaped + "fold</summary>"},
+      {"outline line", page, "<div class=\"l\">" + escaped + "line</div>"},
+      {"page title", page, "<title>VORNAK95 report: " + name + "</title>"},
+      {"summary heading", page, "</span>" + escaped + ".profile</th>"},
+      {"summary cell", page, "<td>0673 (" + escaped + "; family 6"},
+      {"legend", page, "<span><b></b>" + name + " <span class=\"file\">(" + escaped + ".profile)</span>"},
+      {"SVG bar label", svg, "text-anchor=\"end\">\xE2\x96\xB6 " + escaped},
+      {"SVG bar tooltip", svg, "<title>\xE2\x96\xB6 " + name + ": 250,000 points"},
+  };
+  for (const auto& c : cases) EXPECT_NE(c.in.find(c.expected), std::string::npos) << c.context << ": " << c.expected;
+}
+
+// The one attribute a chart fills with text (its accessible name), and its
+// bars' labels and tooltips, for whatever text the caller gives.
+TEST(Page, RankingChartEscapesItsAttributeAndItsTexts) {
+  const std::string svg = RankingSvg({{"a<b>\"c\"&'", 5, 0, "d<e>\"f\"&'"}}, "g<h>\"i\"&'");
+  EXPECT_NE(svg.find("aria-label=\"g&lt;h&gt;&quot;i&quot;&amp;'\""), std::string::npos) << svg;
+  EXPECT_NE(svg.find(">a&lt;b&gt;&quot;c&quot;&amp;'</text>"), std::string::npos) << svg;
+  EXPECT_NE(svg.find("<title>d&lt;e&gt;&quot;f&quot;&amp;'</title>"), std::string::npos) << svg;
+}
+
 TEST(Page, WithoutBenchmarkAnswersNoChartsAndWhy) {
   PageMachine pm;
   pm.report = ReplayReport(profile::Profile::Parse("VORNAK95-PROFILE 1\nversion = c0000a04\nsysinfo = 0 1 24a\n"

@@ -116,6 +116,16 @@ TEST(ProfileFormat, OneQuestionSpelledManyWaysIsOneQueue) {
   EXPECT_EQ((*p.Take("cpuid", {profile::Num(10)}))[0].number, 11u);
 }
 
+// Enough answers to one question that an unstable sort would reorder them.
+TEST(ProfileFormat, ManyAnswersKeepTheirFileOrder) {
+  std::string text = kHead;
+  for (uint32_t i = 0; i < 300; ++i)
+    text += profile::FormatLine("kernel", {profile::Str("SpeedInt")}, {profile::Num(i)}) +
+            profile::FormatLine("version", {}, {profile::Num(i)});
+  Profile p = Profile::Parse(text, "x");
+  for (uint32_t i = 0; i < 300; ++i) ASSERT_EQ((*p.Take("kernel", {profile::Str("SpeedInt")}))[0].number, i);
+}
+
 // The lines of a counted list are taken once each: a count asked again (the
 // last answer repeats) finds them used up instead of looping on the last one.
 TEST(ProfileReplay, CountedListsEndWithTheirLines) {
