@@ -110,6 +110,8 @@ html|--html
 KINDS
 "$tool" "$profile" | cmp -s - "$dir/replaced-log/target"
 check "the log replaced with the log's bytes" '[ $? = 0 ]'
+(umask 022; "$tool" "$profile" --log "$dir/new.log")
+check "a new file has the usual mode, not a temporary file's" '[ $(stat -c %a "$dir/new.log") = 644 ]'
 (ulimit -f 4; exec "$tool" "$profile" --log "$dir/replaced-log/target") 2>/dev/null; rc=$?
 check "a file size limit whose signal is not ignored: still exit 1, the file kept" '[ $rc = 1 ] && "$tool" "$profile" | cmp -s - "$dir/replaced-log/target"'
 # A target that is no regular file (a pipe here) is written in place.
