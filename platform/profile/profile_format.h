@@ -13,10 +13,10 @@
 
 #include <cstdint>
 #include <deque>
+#include <map>
 #include <stdexcept>
 #include <string>
 #include <string_view>
-#include <unordered_map>
 #include <vector>
 
 namespace vornak::profile {
@@ -117,7 +117,8 @@ class Profile {
 
   std::string text_;
   std::deque<Entry> entries_;  // by hash, then file order; a deque never copies itself to grow
-  std::unordered_map<std::string, Cursor> cursors_;
+  // An ordered map: the library's hash tables use instructions a 486 lacks.
+  std::map<std::string, Cursor> cursors_;
 };
 
 }  // namespace vornak::profile
