@@ -1,9 +1,9 @@
 # Native build: the portable core, its unit tests and the replay tool; with
 # VORNAK_FUZZ (clang), the core, the HTML page and their fuzz target alone.
 
-# The HTML page of vornak-report, a library of its own so the unit tests
-# can link its parts.
-file(GLOB HTML_SOURCES CONFIGURE_DEPENDS tools/vornak-report/html_*.cpp)
+# The HTML page of vornak-report and the writer of its files, a library of
+# its own so the unit tests can link its parts.
+file(GLOB HTML_SOURCES CONFIGURE_DEPENDS tools/vornak-report/html_*.cpp tools/vornak-report/output_file.cpp)
 add_library(vornak_html STATIC ${HTML_SOURCES})
 target_link_libraries(vornak_html PUBLIC vornak_core)
 

@@ -2,6 +2,7 @@
 
 #include <sys/stat.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -39,7 +40,7 @@ std::string FieldText(const Field& f) {
 // Splits one line into fields; "=" comes back as a field-less marker index.
 class LineParser {
  public:
-  LineParser(const std::string& line, const std::string& file, int number)
+  LineParser(std::string_view line, const std::string& file, int number)
       : s_(line), file_(file), line_(number) {}
 
   [[noreturn]] void Fail(const std::string& what) const { throw ProfileError(file_, line_, what); }
@@ -60,7 +61,7 @@ class LineParser {
     SkipBlanks();
     size_t start = pos_;
     while (pos_ < s_.size() && s_[pos_] != ' ') ++pos_;
-    return s_.substr(start, pos_ - start);
+    return std::string(s_.substr(start, pos_ - start));
   }
   Field TakeField() {
     SkipBlanks();
@@ -76,8 +77,8 @@ class LineParser {
     return Num(n);
   }
 
-  static std::string Printable(const std::string& w) {
-    std::string e = EscapeString(w);
+  static std::string Printable(std::string_view w) {
+    std::string e = EscapeString(std::string(w));
     return e.substr(1, e.size() - 2);
   }
 
@@ -109,7 +110,7 @@ class LineParser {
     return out;
   }
 
-  const std::string& s_;
+  std::string_view s_;
   const std::string& file_;
   int line_;
   size_t pos_ = 0;
@@ -126,6 +127,43 @@ void CheckShape(const LineParser& p, const char* shape, const Fields& got, const
              " " + std::to_string(i + 1));
   }
 }
+
+// One answer line: its key, arguments and values, checked against the key's
+// schema (or the key and arguments alone, for the question).
+struct AnswerLine {
+  std::string key;
+  Fields args, values;
+};
+
+AnswerLine ParseAnswer(LineParser& lp, bool withValues) {
+  AnswerLine a;
+  a.key = lp.Word();
+  const KeySchema* schema = FindKey(a.key);
+  if (!schema) lp.Fail("unknown key \"" + LineParser::Printable(a.key) + "\"");
+  while (!lp.TakeEquals()) {
+    if (lp.AtEnd()) lp.Fail("expected \"=\" after the arguments of \"" + a.key + "\"");
+    a.args.push_back(lp.TakeField());
+  }
+  if (!withValues) return a;
+  while (!lp.AtEnd()) a.values.push_back(lp.TakeField());
+  CheckShape(lp, schema->args, a.args, "argument(s)");
+  CheckShape(lp, schema->values, a.values, "value(s)");
+  return a;
+}
+
+// FNV-1a: the index only groups lines; equal hashes are told apart by their
+// questions.
+uint64_t HashOf(std::string_view text) {
+  uint64_t h = 0xcbf29ce484222325u;
+  for (unsigned char c : text) h = (h ^ c) * 0x100000001b3u;
+  return h;
+}
+
+std::string TooBig() {
+  return "expected a profile of at most " + std::to_string(kMaxProfileBytes >> 20) + " MB, the file is larger";
+}
+
+const std::string kNoFile;
 
 }  // namespace
 
@@ -155,19 +193,24 @@ std::string FormatLine(const std::string& key, const Fields& args, const Fields&
   return line + "\n";
 }
 
-Profile Profile::Parse(const std::string& text, const std::string& fileName) {
+Profile Profile::Parse(std::string text, const std::string& fileName) {
+  // Offsets into the text are 32 bits.
+  if (text.size() > static_cast<size_t>(kMaxProfileBytes)) throw ProfileError(fileName, 0, TooBig());
   Profile p;
+  p.text_ = std::move(text);
+  const std::string_view all = p.text_;
   size_t pos = 0;
   int number = 0;
   bool sawMagic = false;
-  while (pos < text.size()) {
-    size_t end = text.find('\n', pos);
-    bool terminated = end != std::string::npos;
-    if (!terminated) end = text.size();
-    std::string line = text.substr(pos, end - pos);
+  while (pos < all.size()) {
+    const size_t start = pos;
+    size_t end = all.find('\n', pos);
+    const bool terminated = end != std::string_view::npos;
+    if (!terminated) end = all.size();
+    std::string_view line = all.substr(pos, end - pos);
     pos = end + 1;
     ++number;
-    if (!line.empty() && line.back() == '\r') line.pop_back();
+    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
     LineParser lp(line, fileName, number);
     if (!sawMagic) {
       std::string want = std::string(kMagic) + " " + std::to_string(kVersion);
@@ -177,39 +220,59 @@ Profile Profile::Parse(const std::string& text, const std::string& fileName) {
     }
     if (!terminated) lp.Fail("expected a line end: the last line is cut short");
     if (line.empty() || line[0] == '#') continue;
-    std::string key = lp.Word();
-    const KeySchema* schema = FindKey(key);
-    if (!schema) lp.Fail("unknown key \"" + LineParser::Printable(key) + "\"");
-    Fields args, values;
-    while (!lp.TakeEquals()) {
-      if (lp.AtEnd()) lp.Fail("expected \"=\" after the arguments of \"" + key + "\"");
-      args.push_back(lp.TakeField());
-    }
-    while (!lp.AtEnd()) values.push_back(lp.TakeField());
-    CheckShape(lp, schema->args, args, "argument(s)");
-    CheckShape(lp, schema->values, values, "value(s)");
-    p.answers_[QuestionText(key, args)].answers.push_back(Answer{std::move(values), number});
+    const AnswerLine a = ParseAnswer(lp, true);
+    const uint64_t h = HashOf(QuestionText(a.key, a.args));
+    p.entries_.push_back(Entry{static_cast<uint32_t>(h), static_cast<uint32_t>(h >> 32), static_cast<uint32_t>(start)});
   }
   if (!sawMagic)
     throw ProfileError(fileName, 1, std::string("expected the first line \"") + kMagic + " " +
                                         std::to_string(kVersion) + "\", found an empty file");
+  std::sort(p.entries_.begin(), p.entries_.end(), [](const Entry& a, const Entry& b) {
+    return a.Hash() != b.Hash() ? a.Hash() < b.Hash() : a.offset < b.offset;
+  });
   p.CheckCounts(fileName);
   return p;
+}
+
+std::string_view Profile::LineAt(uint32_t offset) const {
+  std::string_view line = std::string_view(text_).substr(offset);
+  line = line.substr(0, line.find('\n'));
+  if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+  return line;
+}
+
+int Profile::LineNumberAt(uint32_t offset) const {
+  return 1 + static_cast<int>(std::count(text_.begin(), text_.begin() + offset, '\n'));
+}
+
+size_t Profile::FirstOfHash(uint64_t hash) const {
+  return static_cast<size_t>(
+      std::partition_point(entries_.begin(), entries_.end(), [hash](const Entry& e) { return e.Hash() < hash; }) -
+      entries_.begin());
+}
+
+bool Profile::NextAnswer(const std::string& question, uint64_t hash, size_t& i) const {
+  for (; i < entries_.size() && entries_[i].Hash() == hash; ++i) {
+    LineParser lp(LineAt(entries_[i].offset), kNoFile, 0);
+    const AnswerLine a = ParseAnswer(lp, false);
+    if (QuestionText(a.key, a.args) == question) return true;
+  }
+  return false;
 }
 
 // Counts are checked in file order against the item lines not yet promised to
 // an earlier count, so a replay's loops end with the lines that are there.
 void Profile::CheckCounts(const std::string& fileName) const {
   for (const CountedList& list : kCountedLists) {
-    auto items = answers_.find(list.itemKey);
-    const uint64_t available = items == answers_.end() ? 0 : items->second.answers.size();
-    auto counts = answers_.find(list.countKey);
-    if (counts == answers_.end()) continue;
+    const uint64_t itemHash = HashOf(list.itemKey), countHash = HashOf(list.countKey);
+    uint64_t available = 0;
+    for (size_t i = FirstOfHash(itemHash); NextAnswer(list.itemKey, itemHash, i); ++i) ++available;
     uint64_t promised = 0;
-    for (const Answer& a : counts->second.answers) {
-      const uint64_t count = a.values[0].number;
+    for (size_t i = FirstOfHash(countHash); NextAnswer(list.countKey, countHash, i); ++i) {
+      LineParser lp(LineAt(entries_[i].offset), kNoFile, 0);
+      const uint64_t count = ParseAnswer(lp, true).values[0].number;
       if (promised + count > available)
-        throw ProfileError(fileName, a.line,
+        throw ProfileError(fileName, LineNumberAt(entries_[i].offset),
                            "expected " + std::to_string(count) + " \"" + list.itemKey +
                                "\" line(s) for this count, found " +
                                std::to_string(available - promised));
@@ -219,15 +282,15 @@ void Profile::CheckCounts(const std::string& fileName) const {
 }
 
 Profile Profile::Load(const std::string& path) {
-  const std::string tooBig = "expected a profile of at most " +
-                             std::to_string(kMaxProfileBytes >> 20) + " MB, the file is larger";
   struct stat st;
-  if (stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode) && st.st_size > kMaxProfileBytes)
-    throw ProfileError(path, 0, tooBig);
+  const bool regular = stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode);
+  if (regular && st.st_size > kMaxProfileBytes) throw ProfileError(path, 0, TooBig());
   std::FILE* f = std::fopen(path.c_str(), "rb");
   if (!f) throw ProfileError(path, 0, std::string("cannot open the file: ") + std::strerror(errno));
   // Read with the same limit, for what stat cannot size (a pipe, a device).
+  // A file's text is made its size at once, not doubled as it grows.
   std::string text;
+  if (regular) text.reserve(static_cast<size_t>(st.st_size) + 1);
   char buf[65536];
   size_t n;
   while (text.size() <= static_cast<size_t>(kMaxProfileBytes) &&
@@ -236,23 +299,35 @@ Profile Profile::Load(const std::string& path) {
   const bool failed = std::ferror(f) != 0;
   std::fclose(f);
   if (failed) throw ProfileError(path, 0, "cannot read the file");
-  if (text.size() > static_cast<size_t>(kMaxProfileBytes)) throw ProfileError(path, 0, tooBig);
-  return Parse(text, path);
+  if (text.size() > static_cast<size_t>(kMaxProfileBytes)) throw ProfileError(path, 0, TooBig());
+  return Parse(std::move(text), path);
+}
+
+Profile::Cursor& Profile::CursorOf(const std::string& question) {
+  auto [it, made] = cursors_.try_emplace(question);
+  if (made) it->second.next = FirstOfHash(HashOf(question));
+  return it->second;
+}
+
+bool Profile::TakeNext(const std::string& question, Cursor& c) {
+  if (!NextAnswer(question, HashOf(question), c.next)) return false;
+  LineParser lp(LineAt(entries_[c.next].offset), kNoFile, 0);
+  c.current = ParseAnswer(lp, true).values;
+  c.taken = true;
+  ++c.next;
+  return true;
 }
 
 const Fields* Profile::Take(const std::string& key, const Fields& args) {
-  auto it = answers_.find(QuestionText(key, args));
-  if (it == answers_.end()) return nullptr;
-  Queue& q = it->second;
-  const Answer& a = q.answers[q.next];
-  if (q.next + 1 < q.answers.size()) ++q.next;
-  return &a.values;
+  const std::string question = QuestionText(key, args);
+  Cursor& c = CursorOf(question);
+  // Once the answers are used up, the last one stays in the cursor.
+  return TakeNext(question, c) || c.taken ? &c.current : nullptr;
 }
 
 const Fields* Profile::TakeListItem(const std::string& key) {
-  auto it = answers_.find(key);
-  if (it == answers_.end() || it->second.next >= it->second.answers.size()) return nullptr;
-  return &it->second.answers[it->second.next++].values;
+  Cursor& c = CursorOf(key);
+  return TakeNext(key, c) ? &c.current : nullptr;
 }
 
 }  // namespace vornak::profile

@@ -12,9 +12,11 @@
 #pragma once
 
 #include <cstdint>
+#include <deque>
 #include <map>
 #include <stdexcept>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace vornak::profile {
@@ -66,33 +68,57 @@ extern const CountedList kCountedLists[3];
 // is a few hundred kilobytes, and win.ini is read up to 16 MB.
 inline constexpr long long kMaxProfileBytes = 64LL << 20;
 
-struct Answer {
-  Fields values;
-  int line = 0;
-};
-
 // A parsed profile: every answer, grouped by question, in file order.
+//
+// The profile keeps the file's text and, per answer line, a 12-byte index
+// entry (where the line starts and a hash of its question), sorted by
+// question; an answer's fields are parsed again when it is taken. So memory
+// stays near the text's own size whatever the file holds: a profile of
+// millions of short lines, all one question or all different ones, needs at
+// most about 2.4 times its size.
 class Profile {
  public:
   // Throws ProfileError naming the file, the line and what was expected.
-  static Profile Parse(const std::string& text, const std::string& fileName);
+  static Profile Parse(std::string text, const std::string& fileName);
   static Profile Load(const std::string& path);  // Parse of the file's bytes
 
   // The next answer to a question; the last one is repeated once the others
-  // are used up. Null when the profile never answered the question.
+  // are used up. Null when the profile never answered the question. The
+  // fields stay valid until the same question is taken again.
   const Fields* Take(const std::string& key, const Fields& args);
   // The next line of a counted list (font, window, dplayprovider): each is
   // taken once, and null comes back when they are used up.
   const Fields* TakeListItem(const std::string& key);
 
  private:
-  struct Queue {
-    std::vector<Answer> answers;
-    size_t next = 0;
+  struct Entry {
+    uint32_t hashLow, hashHigh;  // of the question's canonical text
+    uint32_t offset;             // where the line starts in text_
+    uint64_t Hash() const { return uint64_t{hashHigh} << 32 | hashLow; }
   };
+  // How far a question's answers are taken, and the last one taken.
+  struct Cursor {
+    size_t next = 0;  // the entry to look from
+    bool taken = false;
+    Fields current;
+  };
+
+  // The question's cursor, made at its first answer when first asked.
+  Cursor& CursorOf(const std::string& question);
+  // Parses the question's next answer into its cursor; false when none is left.
+  bool TakeNext(const std::string& question, Cursor& c);
+  // Moves `i` to the first entry from `i` on that answers `question`; when
+  // none does, to the end of the hash's entries, and returns false.
+  bool NextAnswer(const std::string& question, uint64_t hash, size_t& i) const;
+  size_t FirstOfHash(uint64_t hash) const;
+  std::string_view LineAt(uint32_t offset) const;
+  int LineNumberAt(uint32_t offset) const;
   void CheckCounts(const std::string& fileName) const;
 
-  std::map<std::string, Queue> answers_;
+  std::string text_;
+  std::deque<Entry> entries_;  // by hash, then file order; a deque never copies itself to grow
+  // An ordered map: the library's hash tables use instructions a 486 lacks.
+  std::map<std::string, Cursor> cursors_;
 };
 
 }  // namespace vornak::profile

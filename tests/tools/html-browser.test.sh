@@ -26,7 +26,13 @@ render() {
   grep -a 'CONSOLE' "$dir/$name.err" > "$dir/$name.console" || true
 }
 
-"$tool" "$src/tests/profiles/html/p3-500-win98.profile" "$src/tests/profiles/html/k6-233-win95.profile" \
+# The K6 with one more font, whose name is markup: a log is a stranger's
+# input, and the page must show it as text (html_page_check.py HOSTILE).
+sed -e 's/^fonts = 00000002$/fonts = 00000003/' \
+  -e '/^font = "Regular" "Arial"$/a font = "Regular" "<img src=\\22http://127.0.0.1:9/escape.png\\22 alt=x> \& \\22q\\22 '"'"'a'"'"' <i>it</i>"' \
+  "$src/tests/profiles/html/k6-233-win95.profile" > "$dir/k6-233-win95.profile"
+grep -q 'escape.png' "$dir/k6-233-win95.profile" || fail "the font named with markup was not added"
+"$tool" "$src/tests/profiles/html/p3-500-win98.profile" "$dir/k6-233-win95.profile" \
   --html "$dir/two.html" || fail "vornak-report --html exit $?"
 
 render "$dir/two.html" two

@@ -32,6 +32,11 @@ def page_requests(netlog_path):
     return urls
 
 
+# A report line of the test's K6 profile (a font name), which must show as
+# this text: the page's escaping in the browser's own reading.
+HOSTILE = "Regular : <img src=\"http://127.0.0.1:9/escape.png\" alt=x> & \"q\" 'a' <i>it</i>"
+
+
 class Structure(HTMLParser):
     """Counts elements and follows the charts: per SVG its class, the bars of
     machines (g.mine) in it and its line paths."""
@@ -114,9 +119,13 @@ def check_dom(page_path, dom_path, machines):
     if page.counts.get("details", 0) < 20:
         missed.append("the outline has %d folds" % page.counts.get("details", 0))
     text = "".join(dom.text)
-    for needle in ("Pentium III (Katmai", "AMD K6", "\uff2d\uff33 \u660e\u671d"):
+    for needle in ("Pentium III (Katmai", "AMD K6", "\uff2d\uff33 \u660e\u671d", HOSTILE):
         if needle not in text:
             missed.append("text " + needle)
+    # Its markup made no element: the page writes no img and no i.
+    for tag in ("img", "i"):
+        if dom.counts.get(tag, 0):
+            missed.append("%d <%s> elements from a report line" % (dom.counts[tag], tag))
     return missed
 
 

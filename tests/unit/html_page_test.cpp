@@ -1,6 +1,8 @@
 // The HTML page of vornak-report: the text conversion, what it reads from a
 // report, the rankings, the axes, the difference marking and the page.
 #include <algorithm>
+#include <array>
+#include <regex>
 
 #include "bench/bench_tables.h"
 #include "test_support.h"
@@ -266,6 +268,86 @@ TEST(MemoryChart, GapsAndCacheMarks) {
   EXPECT_NE(two.find(">L2 512 KB (A, B)<"), std::string::npos);
 }
 
+// A memory chart's plot area (its two axis lines), the vertices of its
+// machines' lines, and its point markers.
+struct ChartGeometry {
+  double left = 0, right = 0, top = 0, bottom = 0;
+  std::vector<std::pair<double, double>> vertices;
+  size_t markers = 0;
+};
+
+ChartGeometry GeometryOf(const std::string& svg) {
+  ChartGeometry g;
+  const std::regex axis(R"re(class="axis" x1="([.\d]+)" y1="([.\d]+)" x2="([.\d]+)" y2="([.\d]+)")re");
+  std::smatch x, y;
+  if (!std::regex_search(svg, x, axis) || !std::regex_search(x.suffix().first, svg.end(), y, axis)) return g;
+  g.left = std::stod(x[1]), g.bottom = std::stod(x[2]), g.right = std::stod(x[3]), g.top = std::stod(y[2]);
+  const std::regex line(R"re(<path d="([^"]*)" fill="none" stroke="[^"]*" stroke-width="2.2")re");
+  const std::regex vertex(R"re([ML](-?[.\d]+) (-?[.\d]+))re");
+  for (std::sregex_iterator it(svg.begin(), svg.end(), line), end; it != end; ++it) {
+    const std::string d = (*it)[1];
+    for (std::sregex_iterator v(d.begin(), d.end(), vertex); v != end; ++v)
+      g.vertices.push_back({std::stod((*v)[1]), std::stod((*v)[2])});
+  }
+  g.markers = Count(svg, "<g><title>");
+  return g;
+}
+
+void ExpectInside(const ChartGeometry& g) {
+  ASSERT_LT(g.top, g.bottom) << "no axes found";
+  for (const auto& [x, y] : g.vertices)
+    EXPECT_TRUE(x >= g.left && x <= g.right && y >= g.top && y <= g.bottom) << x << " " << y;
+}
+
+// A point worth 0 (a time beyond 50,000,000 ms) has no place on a
+// logarithmic axis: a gap, as for a block not measured. On a linear axis it
+// sits on 0.
+TEST(MemoryChart, EveryPointDrawnInsideThePlot) {
+  const uint32_t none = ~0u;  // not measured
+  const struct {
+    const char* name;
+    std::vector<std::vector<uint32_t>> machines;  // points for 16, 32, 64 KB...
+    size_t drawn;                                 // vertices and markers
+  } cases[] = {
+      {"zero between, logarithmic", {{50000000, 0, 195312}}, 2},
+      {"zero first, and a gap", {{0, 50000000, none, 400}}, 2},
+      {"zero on a linear axis", {{1000, 0, 900}}, 3},
+      {"zeros in the slower of two", {{26260, 24000}, {150, 0, 0}}, 3},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    std::vector<MemorySeries> series;
+    for (size_t m = 0; m < c.machines.size(); ++m) {
+      series.push_back({m, {}, 0, 0});
+      for (size_t i = 0; i < c.machines[m].size(); ++i) {
+        const uint32_t p = c.machines[m][i];
+        series.back().points.push_back({16u << i, {p == none ? 2 : p, 1}, p != none});
+      }
+    }
+    const ChartGeometry g = GeometryOf(MemorySvg(series, c.machines.size()));
+    EXPECT_EQ(g.vertices.size(), c.drawn);
+    EXPECT_EQ(g.markers, c.drawn);
+    ExpectInside(g);
+  }
+}
+
+// The 486 with copies of 1, 268,435,456 and 1,024 ms: the page names the gap.
+TEST(MemoryChart, ZeroPointsOfARecordedMachineAreAGapWithANote) {
+  std::string text = test::ReadFile(std::string(VORNAK_SOURCE_DIR) + "/tests/profiles/html/486dx4-win95.profile");
+  for (const char* kernel : {"MemChk16K", "MemChk32K", "MemChk64K"})
+    for (size_t at; (at = text.find(std::string("kernel \"") + kernel + "\"")) != std::string::npos;)
+      text.erase(at, text.find('\n', at) + 1 - at);
+  text += "kernel \"MemChk16K\" = 1\nkernel \"MemChk32K\" = 10000000\nkernel \"MemChk64K\" = 400\n";
+  PageMachine pm;
+  pm.report = ReplayReport(profile::Profile::Parse(text, "zero.profile"));
+  pm.facts = ReadFacts(pm.report, "zero.profile");
+  const std::string page = BuildPage({pm});
+  const ChartGeometry g = GeometryOf(page.substr(page.find("class=\"mem\"")));
+  EXPECT_EQ(g.vertices.size(), 12u) << "14 blocks but 32 KB (0 points) and 32 MB (not measured)";
+  ExpectInside(g);
+  EXPECT_NE(page.find("This machine: 0 points for 32 KB (a time of more than 50,000,000 ms)"), std::string::npos);
+}
+
 // --- Differences and the page -------------------------------------------------
 
 std::vector<std::string> Marked(const std::vector<ReportLine>& report, const std::vector<bool>& marks) {
@@ -314,6 +396,39 @@ TEST(Page, SelfContainedWithEveryPart) {
   EXPECT_NE(page.find("\xEF\xBC\xAD\xEF\xBC\xB3 \xE6\x98\x8E\xE6\x9C\x9D"), std::string::npos);
   EXPECT_NE(page.find("no measurement for 32 MB"), std::string::npos);
   EXPECT_NE(page.find("class=\"l d\""), std::string::npos);
+}
+
+// A report is a stranger's input: its lines, and the profile's file name
+// that names a machine without a processor name (in the charts too), reach
+// the page's text, its title and the SVG labels and tooltips; the one
+// attribute filled with text is a chart's name. Each is escaped.
+TEST(Page, MarkupInReportTextIsEscapedInEveryContext) {
+  const std::string hostile = "<i id=\"x\">&amp;'</i>";
+  const std::string escaped = "&lt;i id=&quot;x&quot;&gt;&amp;amp;'&lt;/i&gt;";
+  PageMachine pm = MachineOf("html/p3-500-win98.profile");
+  pm.report.push_back({hostile + "fold", {{hostile + "line", {}}}});
+  pm.facts.fileName = hostile + ".profile";
+  pm.facts.processorName.clear();
+  pm.facts.vendor = hostile;
+  const std::string page = BuildPage({pm});
+  const std::string svg = page.substr(page.find("class=\"rank\""));
+  const std::string name = escaped + ".profile, OS Version:4.10";
+  const std::string chart = RankingSvg({{hostile, 5, 0, hostile}}, hostile);
+  const struct {
+    const char* context;
+    const std::string& in;
+    std::string expected;
+  } cases[] = {
+      {"outline fold", page, "<summary>" + escaped + "fold</summary>"},
+      {"outline line", page, "<div class=\"l\">" + escaped + "line</div>"},
+      {"page title", page, "<title>VORNAK95 report: " + name + "</title>"},
+      {"summary cell", page, "<td>0673 (" + escaped + "; family 6"},
+      {"SVG bar label", svg, "text-anchor=\"end\">\xE2\x96\xB6 " + escaped},
+      {"SVG bar tooltip", svg, "<title>\xE2\x96\xB6 " + name + ": 250,000 points"},
+      {"chart name attribute", chart, "aria-label=\"" + escaped + "\""},
+  };
+  for (const auto& c : cases) EXPECT_NE(c.in.find(c.expected), std::string::npos) << c.context << ": " << c.expected;
+  EXPECT_EQ(page.find("<i "), std::string::npos);
 }
 
 TEST(Page, WithoutBenchmarkAnswersNoChartsAndWhy) {

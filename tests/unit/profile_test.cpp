@@ -94,6 +94,21 @@ TEST(ProfileFormat, RepeatedQuestionsTakeTheirAnswersInOrderThenRepeatTheLast) {
   EXPECT_EQ(p.Take("cpuid", {profile::Num(2)}), nullptr);
 }
 
+// A question is matched by its meaning, not its spelling (leading zeros,
+// capitals, escaped bytes), and its answers keep their file order, however
+// many (an unstable sort reorders more than sixteen).
+TEST(ProfileFormat, AnswersByQuestionInFileOrder) {
+  std::string text = kHead + "cpuid 1 = 0 0 0 0\ncpuid 0000000A = a 0 0 0\ncpuid 00000001 = 1 0 0 0\n";
+  for (uint32_t i = 0; i < 300; ++i)
+    text += profile::FormatLine("kernel", {profile::Str("SpeedInt")}, {profile::Num(i)}) +
+            profile::FormatLine("version", {}, {profile::Num(i)});
+  text += "kernel \"\\53peedInt\" = 12c\ncpuid a = b 0 0 0\n";
+  Profile p = Profile::Parse(text, "x");
+  for (uint32_t i = 0; i <= 300; ++i) ASSERT_EQ((*p.Take("kernel", {profile::Str("SpeedInt")}))[0].number, i);
+  for (uint32_t want : {0, 1, 1}) EXPECT_EQ((*p.Take("cpuid", {profile::Num(1)}))[0].number, want);
+  for (uint32_t want : {10, 11}) EXPECT_EQ((*p.Take("cpuid", {profile::Num(10)}))[0].number, want);
+}
+
 // The lines of a counted list are taken once each: a count asked again (the
 // last answer repeats) finds them used up instead of looping on the last one.
 TEST(ProfileReplay, CountedListsEndWithTheirLines) {

@@ -207,6 +207,29 @@ double LogAxis::X(double kb) const {
   return x0 + (x1 - x0) * (std::log2(kb) - std::log2(minKB)) / (std::log2(maxKB) - std::log2(minKB));
 }
 
+namespace {
+
+// The largest measured points (at least 1) and the smallest above 0
+// (0xFFFFFFFF where there is none).
+void PointsRange(const std::vector<MemorySeries>& series, uint32_t& min, uint32_t& max) {
+  for (const MemorySeries& m : series)
+    for (const MemoryPoint& p : m.points)
+      if (p.measured && p.figure.points > 0) {
+        max = std::max(max, p.figure.points);
+        min = std::min(min, p.figure.points);
+      }
+}
+
+}  // namespace
+
+bool LogarithmicPoints(const std::vector<MemorySeries>& series) {
+  uint32_t max = 1, min = 0xFFFFFFFF;
+  PointsRange(series, min, max);
+  // Points that span more than a hundredfold (a fast machine's small blocks
+  // beside a slow machine's) would flatten the lower lines on a linear axis.
+  return min != 0xFFFFFFFF && max / 100 > min;
+}
+
 LinearScale NiceScale(uint32_t max, int maxSteps) {
   const uint64_t v = std::max<uint32_t>(max, 1);
   for (uint64_t p = 1;; p *= 10)
@@ -258,15 +281,8 @@ std::string MemorySvg(const std::vector<MemorySeries>& series, size_t machineCou
   const double plotBottom = H - bottom;
 
   uint32_t max = 1, min = 0xFFFFFFFF;
-  for (const MemorySeries& m : series)
-    for (const MemoryPoint& p : m.points)
-      if (p.measured && p.figure.points > 0) {
-        max = std::max(max, p.figure.points);
-        min = std::min(min, p.figure.points);
-      }
-  // Points that span more than a hundredfold (a fast machine's small blocks
-  // beside a slow machine's) would flatten the lower lines on a linear axis.
-  const bool logY = min != 0xFFFFFFFF && max / 100 > min;
+  PointsRange(series, min, max);
+  const bool logY = LogarithmicPoints(series);
   std::vector<uint64_t> ticks;
   double yLo = 0, yHi = 1;  // the axis ends, as values or as log10 of them
   if (logY) {
@@ -320,7 +336,7 @@ std::string MemorySvg(const std::vector<MemorySeries>& series, size_t machineCou
     std::string d, markers;
     bool pen = false;
     for (const MemoryPoint& p : m.points) {
-      if (!p.measured) {
+      if (!p.measured || (logY && p.figure.points == 0)) {
         pen = false;
         continue;
       }

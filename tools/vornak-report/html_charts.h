@@ -90,10 +90,13 @@ struct MemorySeries {
   uint32_t l1DataKB = 0, l2KB = 0;  // marked on the axis where not 0
 };
 
+// Whether the points axis is logarithmic: where the measured points above 0
+// span more than a hundredfold.
+bool LogarithmicPoints(const std::vector<MemorySeries>& series);
+
 // Copy points against block size, 16 KB to 32 MB; a gap where a block was
-// not measured; dashed lines at the cache sizes the reports name. The points
-// axis is linear, or logarithmic where the points span more than a
-// hundredfold.
+// not measured, and on a logarithmic axis where it is worth 0 points (no
+// such place on it); dashed lines at the cache sizes the reports name.
 std::string MemorySvg(const std::vector<MemorySeries>& series, size_t machineCount);
 
 // 1234567 → "1,234,567".

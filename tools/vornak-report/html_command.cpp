@@ -1,12 +1,8 @@
 #include "tools/vornak-report/html_command.h"
 
-#include <cerrno>
-#include <cstring>
-
-#include <sys/stat.h>
-
 #include "app/profile_replay.h"
 #include "tools/vornak-report/html_page.h"
+#include "tools/vornak-report/output_file.h"
 
 namespace vornak::html {
 
@@ -55,22 +51,9 @@ int WriteHtmlReport(const std::vector<std::string>& profilePaths, const std::str
   }
   const std::string page = BuildPage(machines);
 
-  std::FILE* out = std::fopen(outputPath.c_str(), "wb");
-  if (!out) {
-    std::fprintf(err, "vornak-report: cannot write %s: %s\n", outputPath.c_str(), std::strerror(errno));
-    return 1;
-  }
-  bool ok = std::fwrite(page.data(), 1, page.size(), out) == page.size();
-  int error = ok ? 0 : errno;
-  if (std::fclose(out) != 0 && ok) {
-    ok = false;
-    error = errno;
-  }
-  if (!ok) {
-    std::fprintf(err, "vornak-report: cannot write %s: %s\n", outputPath.c_str(), std::strerror(error));
-    // A half-written page is no page; a device such as /dev/full stays.
-    struct stat st;
-    if (stat(outputPath.c_str(), &st) == 0 && S_ISREG(st.st_mode)) std::remove(outputPath.c_str());
+  std::string reason;
+  if (!WriteOutputFile(outputPath, page, reason)) {
+    std::fprintf(err, "vornak-report: cannot write %s: %s\n", outputPath.c_str(), reason.c_str());
     return 1;
   }
   return 0;

@@ -19,8 +19,8 @@ std::vector<ReportLine> ReplayReport(profile::Profile profile);
 
 // Returns the exit status: 0 when the page is written; 2 when there are no
 // or too many profiles or one cannot be read (FILE:LINE: message), and then
-// no page is written; 1 when FILE cannot be written (a partial file is
-// removed). Messages go to `err`.
+// no page is written; 1 when FILE cannot be written (an old FILE stays as
+// it was). Messages go to `err`.
 int WriteHtmlReport(const std::vector<std::string>& profilePaths, const std::string& outputPath, std::FILE* err);
 
 }  // namespace vornak::html

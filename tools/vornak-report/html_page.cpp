@@ -91,6 +91,8 @@ class Page {
     return n.compare(0, 11, "CPU Type : ") == 0 ? n.substr(11) : n;
   }
   std::string Tag(size_t i) const { return Multi() ? Letter(i) + ": " : std::string(); }
+  // A machine as the subject of a note.
+  std::string Who(size_t i) const { return Multi() ? Letter(i) + " (" + names_[i] + ")" : std::string("This machine"); }
 
   std::string LegendIcon(size_t i) const {
     const MachineStyle& st = StyleOf(i);
@@ -236,7 +238,7 @@ class Page {
     }
     for (size_t i = 0; i < m_.size(); ++i) {
       const MachineFacts& f = m_[i].facts;
-      const std::string who = Multi() ? Letter(i) + " (" + names_[i] + ")" : std::string("This machine");
+      const std::string who = Who(i);
       if (f.bench == ProcessorBench::None)
         Note(who + " has no processor benchmark in its report: the report runs it for processors with the CPUID "
                    "instruction that the system reports as 486, Pentium or Pentium Pro class, so it is not ranked.");
@@ -263,7 +265,7 @@ class Page {
     std::vector<std::string> notes;
     for (size_t i = 0; i < m_.size(); ++i) {
       const MachineFacts& f = m_[i].facts;
-      const std::string who = Multi() ? Letter(i) + " (" + names_[i] + ")" : std::string("This machine");
+      const std::string who = Who(i);
       bool any = false;
       std::string gaps;
       for (const MemoryPoint& p : f.memory) {
@@ -280,6 +282,16 @@ class Page {
         if (!gaps.empty())
           notes.push_back(who + ": no measurement for " + gaps + " (the block could not be obtained, or no time "
                                 "was taken); the line has a gap there.");
+      }
+    }
+    if (LogarithmicPoints(series)) {
+      for (const MemorySeries& ms : series) {
+        std::string zeros;
+        for (const MemoryPoint& p : ms.points)
+          if (p.measured && p.figure.points == 0) zeros += (zeros.empty() ? "" : ", ") + MemorySize(p.blockKB);
+        if (!zeros.empty())
+          notes.push_back(Who(ms.machine) + ": 0 points for " + zeros + " (a time of more than 50,000,000 ms), which the logarithmic "
+                          "points axis has no place for; the line has a gap there.");
       }
     }
     if (series.empty()) {

@@ -9,8 +9,9 @@
 // machines with charts (tools/vornak-report/html_*). Exit status: 0 done, 1
 // the output could not be written, 2 a bad command line or a profile that
 // cannot be read (reported on standard error with its line number; nothing
-// is written then).
+// is written then). A file is replaced whole or not at all (output_file.h).
 #include <cerrno>
+#include <csignal>
 #include <cstdio>
 #include <cstring>
 #include <exception>
@@ -21,6 +22,7 @@
 #include "app/profile_replay.h"
 #include "res/version.h"
 #include "tools/vornak-report/html_command.h"
+#include "tools/vornak-report/output_file.h"
 
 
 namespace {
@@ -54,9 +56,8 @@ bool WriteAll(std::FILE* f, const std::string& bytes) {
   return std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size() && std::fflush(f) == 0;
 }
 
-int CannotWrite(const std::string& name) {
-  std::fprintf(stderr, "vornak-report: cannot write %s: %s\n", name.c_str(),
-               errno ? std::strerror(errno) : "write failed");
+int CannotWrite(const std::string& name, const std::string& reason) {
+  std::fprintf(stderr, "vornak-report: cannot write %s: %s\n", name.c_str(), reason.c_str());
   return kExitOutput;
 }
 
@@ -109,12 +110,11 @@ int Main(int argc, char** argv) {
   }
 
   errno = 0;
-  if (o.logPath.empty()) return WriteAll(stdout, bytes) ? kExitOk : CannotWrite("standard output");
-  std::FILE* out = std::fopen(o.logPath.c_str(), "wb");
-  if (!out) return CannotWrite(o.logPath);
-  const bool ok = WriteAll(out, bytes);
-  if (std::fclose(out) == 0 && ok) return kExitOk;
-  return CannotWrite(o.logPath);
+  if (o.logPath.empty())
+    return WriteAll(stdout, bytes) ? kExitOk
+                                   : CannotWrite("standard output", errno ? std::strerror(errno) : "write failed");
+  std::string reason;
+  return vornak::WriteOutputFile(o.logPath, bytes, reason) ? kExitOk : CannotWrite(o.logPath, reason);
 }
 
 }  // namespace
@@ -122,6 +122,9 @@ int Main(int argc, char** argv) {
 // Whatever escapes the replay ends the tool with a message, never with an
 // uncaught exception's abort.
 int main(int argc, char** argv) {
+  // A file size limit makes a write fail, to be reported and cleaned up
+  // like a full disk, rather than end the process mid-file.
+  std::signal(SIGXFSZ, SIG_IGN);
   try {
     return Main(argc, argv);
   } catch (const std::bad_alloc&) {

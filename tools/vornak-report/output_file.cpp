@@ -1,0 +1,143 @@
+#include "tools/vornak-report/output_file.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <climits>
+#include <cstdlib>
+#include <cstring>
+#include <vector>
+
+namespace vornak {
+
+namespace {
+
+std::string FolderOf(const std::string& path) {
+  const size_t slash = path.find_last_of('/');
+  if (slash == std::string::npos) return ".";
+  return slash == 0 ? "/" : path.substr(0, slash);
+}
+
+// The rename made durable: the folder's entry is on the disk too. A folder
+// that cannot be synced costs nothing but that.
+void SyncFolder(const std::string& folder) {
+  const int fd = open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (fd < 0) return;
+  fsync(fd);
+  close(fd);
+}
+
+}  // namespace
+
+OutputFile::OutputFile(std::string path) : path_(std::move(path)) {
+  if (const int error = Open()) Fail(error);
+}
+
+int OutputFile::Open() {
+  struct stat st;
+  const bool exists = stat(path_.c_str(), &st) == 0;
+  if (exists && S_ISDIR(st.st_mode)) return EISDIR;
+  if (exists && !S_ISREG(st.st_mode)) {
+    file_ = std::fopen(path_.c_str(), "wb");
+    return file_ ? 0 : errno;
+  }
+  if (exists) {
+    // A file that may not be written is not replaced either; a link is
+    // followed, so the file it names gets the bytes and the link stays.
+    if (access(path_.c_str(), W_OK) != 0) return errno;
+    struct stat link;
+    if (lstat(path_.c_str(), &link) == 0 && S_ISLNK(link.st_mode)) {
+      char resolved[PATH_MAX];
+      if (!realpath(path_.c_str(), resolved)) return errno;
+      path_ = resolved;
+    }
+  }
+  const size_t slash = path_.find_last_of('/');
+  const std::string folder = FolderOf(path_);
+  const std::string base = slash == std::string::npos ? path_ : path_.substr(slash + 1);
+  const std::string name = (folder == "/" ? "" : folder) + "/." + base + ".XXXXXX";
+  std::vector<char> buf(name.begin(), name.end());
+  buf.push_back('\0');
+  const int fd = mkstemp(buf.data());
+  if (fd < 0) return errno;
+  temp_ = buf.data();
+  // The mode an existing file has, or the one a new file gets (mkstemp's
+  // is 0600); the owner too where the system lets us.
+  if (exists) {
+    fchmod(fd, st.st_mode & 0777);
+    if (fchown(fd, st.st_uid, st.st_gid) != 0) errno = 0;  // only root may give it away
+  } else {
+    const mode_t mask = umask(0);
+    umask(mask);
+    fchmod(fd, 0666 & ~mask);
+  }
+  file_ = fdopen(fd, "wb");
+  if (file_) return 0;
+  const int error = errno;
+  close(fd);
+  return error;
+}
+
+OutputFile::~OutputFile() { Discard(); }
+
+void OutputFile::Fail(int error) {
+  if (error_.empty()) error_ = std::strerror(error ? error : EIO);
+  Discard();
+}
+
+void OutputFile::Discard() {
+  if (file_) std::fclose(file_);
+  file_ = nullptr;
+  if (!temp_.empty()) unlink(temp_.c_str());
+  temp_.clear();
+}
+
+bool OutputFile::Write(std::string_view bytes) {
+  if (!file_) return false;
+  errno = 0;
+  if (std::fwrite(bytes.data(), 1, bytes.size(), file_) != bytes.size()) {
+    Fail(errno);
+    return false;
+  }
+  return true;
+}
+
+bool OutputFile::Commit() {
+  if (!file_) return false;
+  errno = 0;
+  if (std::fflush(file_) != 0) {
+    Fail(errno);
+    return false;
+  }
+  // Only the new file's bytes are synced; a file system without sync
+  // (EINVAL) has nothing to sync.
+  if (!temp_.empty() && fsync(fileno(file_)) != 0 && errno != EINVAL) {
+    Fail(errno);
+    return false;
+  }
+  std::FILE* f = file_;
+  file_ = nullptr;
+  if (std::fclose(f) != 0) {
+    Fail(errno);
+    return false;
+  }
+  if (temp_.empty()) return true;
+  if (std::rename(temp_.c_str(), path_.c_str()) != 0) {
+    Fail(errno);
+    return false;
+  }
+  temp_.clear();
+  SyncFolder(FolderOf(path_));
+  return true;
+}
+
+bool WriteOutputFile(const std::string& path, std::string_view bytes, std::string& error) {
+  OutputFile out(path);
+  const bool ok = out.Write(bytes) && out.Commit();
+  error = out.Error();
+  return ok;
+}
+
+}  // namespace vornak
