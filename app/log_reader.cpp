@@ -174,6 +174,8 @@ std::vector<LogRun> ReadLog(std::string_view bytes, const std::string& name) {
   LineCursor cursor(bytes, name);
   std::optional<RunReader> reader;
   size_t runBegin = 0, runEnd = 0;
+  std::string_view lastText;
+  int lastNumber = 0;
   bool cut = false;
 
   auto finishRun = [&] {
@@ -182,6 +184,8 @@ std::vector<LogRun> ReadLog(std::string_view bytes, const std::string& name) {
     run.outline = std::move(reader->Outline());
     run.truncated = cut || !reader->Whole();
     run.log = std::string(bytes.substr(runBegin, runEnd - runBegin));
+    run.lastLine = std::string(lastText);
+    run.lastLineNumber = lastNumber;
     reader.reset();
   };
 
@@ -195,14 +199,14 @@ std::vector<LogRun> ReadLog(std::string_view bytes, const std::string& name) {
       continue;
     }
     Next after = cursor.Take(following);
-    std::string text(line.text);
+    std::string_view text = line.text;
     size_t end = line.end;
     // A win.ini line keeps its LF (or a CR LF that was in the file): in the
     // log that line end comes before the writer's, so it reads as a line of
     // its own that is empty. No line of those files is empty.
     if (reader && InIniFile(reader->Phase()) && after == Next::kLine && following.text.empty()) {
-      text += cursor.CrLf() ? "\r\n" : "\n";
       end = following.end;
+      text = bytes.substr(line.begin, end - (cursor.CrLf() ? 2 : 1) - line.begin);
       after = cursor.Take(following);
     }
     if (IsRootLine(text) || !reader) {
@@ -214,8 +218,8 @@ std::vector<LogRun> ReadLog(std::string_view bytes, const std::string& name) {
     } else {
       reader->Line(text);
     }
-    runs.back().lastLine = std::move(text);
-    runs.back().lastLineNumber = line.number;
+    lastText = text;
+    lastNumber = line.number;
     runEnd = end;
     line = following;
     next = after;
