@@ -1,5 +1,6 @@
 #include "app/log_reader.h"
 
+#include <algorithm>
 #include <cstring>
 #include <optional>
 
@@ -61,12 +62,14 @@ class LineCursor {
     }
     const int number = lfs_ + 1;
     if (const void* nul = std::memchr(data + pos_, '\0', end - pos_)) {
-      size_t after = static_cast<const char*>(nul) - data;
+      const char* zeros = static_cast<const char*>(nul);
+      size_t after = zeros - data;
       while (after < size && data[after] == '\0') ++after;
       if (after < size && !StartsWith(bytes_.substr(after), kLogRootPrefix))
         throw InputError(name_, number, "a NUL byte, which no log line holds: binary data");
-      pos_ = after;  // a reset's zeros, up to the end or to the next run
-      lfs_ += innerLfs;
+      // A reset's zeros, up to the end or to the next run.
+      lfs_ += static_cast<int>(std::count(data + pos_, zeros, '\n'));
+      pos_ = after;
       return Next::kCut;
     }
     if (end - pos_ > kMaxLogLineBytes)
@@ -117,7 +120,7 @@ class RunReader {
     return whole == 0 || (content_.count < 32 && (whole >> content_.count & 1u));
   }
 
-  MemoryOutline& Outline() { return outline_; }
+  MemoryOutline& Tree() { return outline_; }
 
  private:
   struct Content {
@@ -181,7 +184,7 @@ std::vector<LogRun> ReadLog(std::string_view bytes, const std::string& name) {
   auto finishRun = [&] {
     if (!reader) return;
     LogRun& run = runs.back();
-    run.outline = std::move(reader->Outline());
+    run.outline = std::move(reader->Tree());
     run.truncated = cut || !reader->Whole();
     run.log = std::string(bytes.substr(runBegin, runEnd - runBegin));
     run.lastLine = std::string(lastText);

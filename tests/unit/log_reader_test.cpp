@@ -99,8 +99,9 @@ TEST_P(LogRoundTrip, ReadsBackTheProfilesReport) {
   EXPECT_EQ(fuzz::Ambiguity(r.tree).empty(), !listed) << fuzz::Ambiguity(r.tree);
   EXPECT_EQ(fuzz::CheckLogRoundTrip(r.tree, r.log), "");
   const std::string summary = Summary(r.tree), expected = ExpectedReading(r.tree, GetParam());
-  for (const std::string& log : {r.log, WithLf(r.log)}) {
-    SCOPED_TRACE(&log == &r.log ? "CR LF" : "LF");
+  for (bool lf : {false, true}) {
+    SCOPED_TRACE(lf ? "LF" : "CR LF");
+    const std::string log = lf ? WithLf(r.log) : r.log;
     std::vector<LogRun> runs = ReadLog(log, "x.LOG");
     ASSERT_EQ(runs.size(), 1u);
     EXPECT_FALSE(runs[0].truncated) << runs[0].lastLine;
