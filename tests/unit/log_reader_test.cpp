@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <functional>
 
+#include "app/capped_file.h"
 #include "app/line_shape.h"
 #include "app/log_reader.h"
 #include "app/report_input.h"
@@ -279,20 +280,30 @@ TEST(ReportInput, RefusesWhatIsNeitherLogNorProfile) {
 }
 
 // Past the size cap, whether stat tells the size (a sparse file: nothing
-// is read) or not (a device: the read stops one buffer past the cap).
+// is read) or not (a device: the read stops one buffer past the cap, here a
+// cap of 1 MB).
 TEST(ReportInput, RefusesAFilePastTheCap) {
   test::ScratchDir dir;
   const std::string sparse = dir.Path("big.LOG");
   WriteFile(sparse, "VORNAK for Windows95 [");
   ASSERT_EQ(truncate(sparse.c_str(), static_cast<off_t>(kMaxReportInputBytes) + 1), 0);
-  for (const std::string& path : {sparse, std::string("/dev/zero")}) {
+  const struct {
+    std::string path;
+    size_t cap;
+    const char* message;
+  } kCases[] = {
+      {sparse, kMaxReportInputBytes, ": expected a log or profile of at most 64 MB, the file is larger"},
+      {"/dev/zero", 1 << 20, ": expected a log or profile of at most 1 MB, the file is larger"},
+  };
+  for (const auto& c : kCases) {
     try {
-      ReadReportFile(path);
-      ADD_FAILURE() << path << " read";
+      ReadFileCapped(c.path, c.cap, "a log or profile");
+      ADD_FAILURE() << c.path << " read";
     } catch (const InputError& e) {
-      EXPECT_EQ(std::string(e.what()), path + ": expected a log or profile of at most 64 MB, the file is larger");
+      EXPECT_EQ(std::string(e.what()), c.path + c.message);
     }
   }
+  EXPECT_THROW(ReadReportFile(sparse), InputError);
 }
 
 // Report lines against the formats that print them.
