@@ -39,10 +39,12 @@ class LineCursor {
   Next Take(RawLine& line) {
     if (pos_ >= bytes_.size()) return Next::kEnd;
     // Each run keeps the line ends of its root line: a file may join an
-    // untouched log and one that went through an editor.
+    // untouched log and one that went through an editor. A win.ini line
+    // that starts so keeps its own LF before the writer's CR LF.
     if (StartsWith(bytes_.substr(pos_), kLogRootPrefix)) {
       const size_t lf = bytes_.find('\n', pos_);
-      if (lf != std::string_view::npos) crLf_ = lf > pos_ && bytes_[lf - 1] == '\r';
+      const bool iniLine = crLf_ && bytes_.substr(lf + 1, 2) == "\r\n";
+      if (lf != std::string_view::npos && !iniLine) crLf_ = lf > pos_ && bytes_[lf - 1] == '\r';
     }
     const char* data = bytes_.data();
     const size_t size = bytes_.size();

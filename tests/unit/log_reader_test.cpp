@@ -242,6 +242,24 @@ TEST(LogRuns, ACutAtEveryLineOfASection) {
   }
 }
 
+// Free-form texts shaped like the report's structure stay where the report
+// put them: a font line ends in a blank, a provider's in its version, a
+// window's starts with "HWND = ", and a win.ini line keeps its LF.
+TEST(LogRuns, FreeFormTextsThatLookLikeHeadersStayPut) {
+  const std::string profile =
+      "VORNAK95-PROFILE 1\n"
+      "fonts = 2\nfont = \"Banding Need \" \"Yes\"\nfont = \"Version\" \"4.10\"\n"
+      "dplayprovider = \"\" \"Device CAPS(IPX)\" 1 0\ndplay = 1 0 0 0 0 0 0 0 0 0 0\n"
+      "windows = 1\nwindow = 1 \"Initial File\" 0\n"
+      "windir = 1 \"C:\\5cW\"\n"
+      "file \"C:\\5cW\\5cwin.ini\" = 1 \"SYSTEM.INI\\0aDrive Info\\0d\\0aVORNAK for Windows95 [x]\\0a\"\n";
+  fuzz::Replayed r = fuzz::ReplayOne(profile);
+  ASSERT_TRUE(r.parsed) << r.error;
+  std::vector<LogRun> runs = ReadLog(r.log, "x.LOG");
+  ASSERT_EQ(runs.size(), 1u);
+  EXPECT_EQ(runs[0].outline.Dump(), fuzz::FlatThreadDump(r.tree));
+}
+
 void WriteFile(const std::string& path, const std::string& bytes) {
   std::ofstream(path, std::ios::binary) << bytes;
 }
