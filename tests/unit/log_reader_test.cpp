@@ -333,19 +333,14 @@ TEST(LineShape, FitsWhatTheFormatPrints) {
   } kCases[] = {
       {"Caps : f5408660", "Caps : %x", true},
       {"Caps : ", "Caps : %x", false},         // a number has a digit
-      {"Caps : f54g", "Caps : %x", false},
       {"Version : 4.10", "Version : %d.%.2d", true},
       {"Version : 4.10 ", "Version : %d.%.2d", false},  // whole line: a font's trailing blank
-      {"Base : -12", "Base : %d", true},
-      {"Base : -12", "Base : %u", false},
       {"Clock    :  500 MHz", "Clock    : %4d MHz", true},  // padding
       {"100% Used", "%d%% Used", true},
-      {"[boot]\n", "[%s", true},
       {"[", "[%s", true},                      // %s may be empty
       {"a : b : c ", "%s : %s ", true},         // the first %s shortest, then backtracked
       {"a : b", "%s : %s ", false},
       {"--- C ---", "--- %c ---", true},
-      {"---   ---", "--- %c ---", true},
       {"--- CD ---", "--- %c ---", false},
   };
   for (const auto& c : kCases) EXPECT_EQ(FitsFormat(c.line, c.format), c.fits) << c.line << " / " << c.format;
