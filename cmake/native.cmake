@@ -27,6 +27,10 @@ endif()
 add_executable(vornak-report tools/vornak-report/main.cpp)
 target_link_libraries(vornak-report PRIVATE vornak_html vornak_core)
 
+# The log reader over many files, for tools/bench-log-reader (run by hand).
+add_executable(log_reader_bench tests/bench/log_reader_bench.cpp)
+target_link_libraries(log_reader_bench PRIVATE vornak_html vornak_core)
+
 enable_testing()
 find_package(GTest REQUIRED)
 file(GLOB UNIT_TEST_SOURCES CONFIGURE_DEPENDS tests/unit/*.cpp)

@@ -1,0 +1,39 @@
+#include "app/capped_file.h"
+
+#include <sys/stat.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+
+#include "app/input_error.h"
+
+namespace vornak {
+
+std::string ReadFileCapped(const std::string& path, size_t cap, const std::string& what) {
+  const std::string tooBig = "expected " + what + " of at most " + std::to_string(cap >> 20) +
+                             " MB, the file is larger";
+  struct stat st;
+  const bool sized = stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode);
+  if (sized && static_cast<unsigned long long>(st.st_size) > cap) throw InputError(path, 0, tooBig);
+  errno = 0;
+  std::FILE* f = std::fopen(path.c_str(), "rb");
+  if (!f) throw InputError(path, 0, std::string("cannot open the file: ") + std::strerror(errno));
+  std::string bytes;
+  if (sized) bytes.reserve(static_cast<size_t>(st.st_size));
+  // The cap holds for what stat cannot size, and for a file that grows.
+  char buffer[65536];
+  size_t n;
+  while (bytes.size() <= cap && (n = std::fread(buffer, 1, sizeof buffer, f)) > 0)
+    bytes.append(buffer, n);
+  const bool failed = std::ferror(f) != 0;
+  const int error = failed ? errno : 0;
+  std::fclose(f);
+  if (failed)
+    throw InputError(path, 0, std::string("cannot read the file") +
+                                  (error ? std::string(": ") + std::strerror(error) : ""));
+  if (bytes.size() > cap) throw InputError(path, 0, tooBig);
+  return bytes;
+}
+
+}  // namespace vornak

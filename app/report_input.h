@@ -1,0 +1,40 @@
+// What vornak-report reads: machine profiles and VORNAK95.LOG files, told
+// apart by their content, never by their names. A profile is one machine,
+// replayed; a log holds one machine per run of the program.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "app/input_error.h"
+#include "app/memory_outline.h"
+
+namespace vornak {
+
+// Inputs past this size are refused, logs as profiles (kMaxProfileBytes).
+extern const size_t kMaxReportInputBytes;
+
+struct ReportMachine {
+  std::string file;           // the name the caller gave
+  std::string kind;           // "log" or "profile"
+  int run = 1, runs = 1;      // which run of the file this is, of how many
+  bool truncated = false;     // a log's run that stops before the report's end
+  int lastLineNumber = 0;     // a log's last whole line, counted from 1; 0: none
+  std::string lastLine;       // its text (Shift-JIS, as the log has it)
+  std::string log;            // the VORNAK95.LOG bytes: the run's lines, or the replay's
+  MemoryOutline outline;      // the report, as --outline prints it
+
+  // "FILE", or "FILE (run 2 of 3)" for a file of several runs.
+  std::string Name() const;
+};
+
+// The machines in the file at `path`. Throws InputError ("FILE: message" or
+// "FILE:LINE: message"): a file that cannot be read, is past the size cap,
+// is a profile that does not parse, a log of binary data, or neither
+// ("FILE: not a VORNAK95 log or profile").
+std::vector<ReportMachine> ReadReportFile(const std::string& path);
+
+// The same for bytes already read; `name` stands for the file in messages.
+std::vector<ReportMachine> ReadReportBytes(const std::string& bytes, const std::string& name);
+
+}  // namespace vornak
