@@ -1,5 +1,4 @@
 // Window list, initialisation files and drives, from profiles.
-#include <chrono>
 
 #include "app/analysis_run.h"
 #include "probes/drive_info.h"
@@ -118,7 +117,8 @@ struct IniMachine : Machine {
 TEST(IniFiles, ManyMegabytesTakeLinearTime) {
   // 16 MB in one line without an end (65793 equal pieces that merge, then a
   // last piece of one character, skipped) and 16 MB of NUL bytes (all
-  // skipped): a quadratic reader would take hours.
+  // skipped): a quadratic reader would take hours, far past the test's
+  // time-out, so no clock is read here.
   for (char fill : {'a', '\0'}) {
     IniMachine m;
     m.bytes.assign(16u << 20, fill);
@@ -127,9 +127,7 @@ TEST(IniFiles, ManyMegabytesTakeLinearTime) {
     test::RecordingShell shell;
     Analysis a{tree, m, shell};
     const Item file = tree.AddRootItem("WIN.INI");
-    const auto start = std::chrono::steady_clock::now();
     WinIniSection(a, file);
-    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(20));
     EXPECT_EQ(o.Children(file).size(), fill ? 1u : 0u);
   }
 }

@@ -2,7 +2,6 @@
 // however large or broken, makes it slow or unbounded.
 #include <gtest/gtest.h>
 
-#include <chrono>
 #include <sstream>
 
 #include "app/html_text.h"
@@ -59,8 +58,9 @@ TEST(HtmlText, ShippedStartPageNamesTheCommands) {
     EXPECT_NE(std::string::npos, text.find(command)) << command;
 }
 
-// Inputs that would be quadratic or unbounded for a naive reader; each is
-// several megabytes and must be read in well under a second.
+// Inputs that would be quadratic or unbounded for a naive reader. Each is
+// several megabytes: a quadratic reader would not finish within the test's
+// time-out, so no clock is read here; the bounds on what is kept are checked.
 TEST(HtmlText, HugeAndHostileInputIsBoundedAndLinear) {
   const size_t n = 4 << 20;
   struct Case { const char* name; std::string html; };
@@ -75,11 +75,7 @@ TEST(HtmlText, HugeAndHostileInputIsBoundedAndLinear) {
       {"huge title", "<title>" + std::string(n, 't')},
   };
   for (const Case& c : cases) {
-    const auto start = std::chrono::steady_clock::now();
     const HtmlPage page = ExtractHtmlText(c.html);
-    const auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(
-                        std::chrono::steady_clock::now() - start).count();
-    EXPECT_LT(ms, 2000) << c.name;
     EXPECT_LE(page.blocks.size(), kHtmlMaxBlocks) << c.name;
     EXPECT_LE(page.title.size(), kHtmlMaxTitle) << c.name;
     for (const HtmlBlock& b : page.blocks) ASSERT_LE(b.text.size(), kHtmlMaxBlockText) << c.name;
