@@ -40,8 +40,9 @@ target_compile_definitions(unit_tests PRIVATE
   VORNAK_SOURCE_DIR="${CMAKE_SOURCE_DIR}")
 include(GoogleTest)
 # Parameterised cases are listed under their names ("All/Versions.X/Windows98"),
-# without a dump of the parameter's bytes after them.
-gtest_discover_tests(unit_tests DISCOVERY_TIMEOUT 60 NO_PRETTY_VALUES)
+# without a dump of the parameter's bytes after them. Each has five minutes:
+# the cases that guard against quadratic readers rely on that time-out.
+gtest_discover_tests(unit_tests DISCOVERY_TIMEOUT 60 NO_PRETTY_VALUES PROPERTIES TIMEOUT 300)
 
 add_test(NAME tools.vornak-report
          COMMAND bash ${CMAKE_SOURCE_DIR}/tests/tools/vornak-report.test.sh $<TARGET_FILE:vornak-report>)
