@@ -11,6 +11,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
+#include <stdexcept>
 
 #include "app/win32/failure.h"
 #include "platform/win32/callback_guard.h"
@@ -95,31 +96,55 @@ bool BeingDebugged() {
   return moved == 2;
 }
 
+void* Chain() {
+  void* record;
+  asm volatile("movl %%fs:0, %0" : "=r"(record));
+  return record;
+}
+
 HWND window;
 LRESULT CALLBACK WindowProc(HWND w, UINT message, WPARAM wParam, LPARAM lParam) {
   return vornak::GuardedMessage(w, [&]() -> LRESULT {
     if (message == WM_USER) return CmoveRegister(1, 2, 0);
+    if (message == WM_USER + 1) throw std::runtime_error("thrown");
     return DefWindowProcA(w, message, wParam, lParam);
-  });
+  }, 42);
 }
 bool InWindowProcedure() { return SendMessageA(window, WM_USER, 0, 0) == 2; }
+// The record is unlinked on the way out of a procedure that threw, too: the
+// runner checks the chain, and the next move still finds its handler.
+bool AfterAThrow() {
+  return SendMessageA(window, WM_USER + 1, 0, 0) == 42 && SendMessageA(window, WM_USER, 0, 0) == 2;
+}
 
 struct FontCase {
   vornak::CallbackGuard guard;
+  bool throws = false;
   uint32_t moved = 0;
 };
 int CALLBACK OnFont(const LOGFONTA*, const TEXTMETRICA*, DWORD, LPARAM user) {
   auto* f = reinterpret_cast<FontCase*>(user);
-  f->guard.Run([&] { f->moved = CmoveRegister(1, 2, 0); });
+  f->guard.Run([&] {
+    f->moved = CmoveRegister(1, 2, 0);
+    if (f->throws) throw std::runtime_error("thrown");
+  });
   return 0;  // one family is enough
 }
-bool InFontCallback() {
+uint32_t EnumerateFonts(bool throws) {
   FontCase f;
+  f.throws = throws;
   HDC dc = GetDC(nullptr);
   EnumFontFamiliesA(dc, nullptr, &OnFont, reinterpret_cast<LPARAM>(&f));
   ReleaseDC(nullptr, dc);
-  return f.moved == 2;
+  try {
+    f.guard.Rethrow();
+  } catch (const std::runtime_error&) {
+    return throws ? f.moved : 0;
+  }
+  return throws ? 0 : f.moved;
 }
+bool InFontCallback() { return EnumerateFonts(false) == 2; }
+bool InFontCallbackThatThrows() { return EnumerateFonts(true) == 2; }
 
 // The program's hook procedure, driven by a real broadcast. Its call to
 // CallNextHookEx goes through the import table, which the test points at a
@@ -190,6 +215,50 @@ bool GuardPageKept() {
   return ok;
 }
 
+// The handler called as the dispatcher and the unwinder call it: it performs
+// a refused conditional move of flat 32-bit code, and nothing else.
+bool HandlerDecisions() {
+  static const uint8_t cmov[] = {0xF0, 0x0F, 0x44, 0xC3}, ud2[] = {0x0F, 0x0B};  // lock cmove eax, ebx
+  WORD cs;
+  asm("movw %%cs, %0" : "=r"(cs));
+  const struct {
+    DWORD code, flags;
+    const uint8_t* at;
+    WORD cs;
+    bool performed;
+  } rows[] = {
+      {EXCEPTION_ILLEGAL_INSTRUCTION, 0, cmov, cs, true},
+      {EXCEPTION_ILLEGAL_INSTRUCTION, EXCEPTION_UNWINDING, cmov, cs, false},
+      {EXCEPTION_ILLEGAL_INSTRUCTION, EXCEPTION_EXIT_UNWIND, cmov, cs, false},
+      {EXCEPTION_ILLEGAL_INSTRUCTION, EXCEPTION_UNWINDING | EXCEPTION_TARGET_UNWIND, cmov, cs, false},
+      {EXCEPTION_ACCESS_VIOLATION, 0, cmov, cs, false},
+      {EXCEPTION_ILLEGAL_INSTRUCTION, 0, ud2, cs, false},
+      {EXCEPTION_ILLEGAL_INSTRUCTION, 0, cmov, static_cast<WORD>(cs + 8), false},  // another code segment
+  };
+  bool ok = true;
+  for (const auto& row : rows) {
+    EXCEPTION_RECORD e = {};
+    e.ExceptionCode = row.code;
+    e.ExceptionFlags = row.flags;
+    e.ExceptionAddress = const_cast<uint8_t*>(row.at);
+    CONTEXT c = {};
+    c.ContextFlags = CONTEXT_FULL;
+    c.Eip = reinterpret_cast<DWORD>(row.at);
+    c.SegCs = row.cs;
+    c.Ebx = 7;
+    c.EFlags = 0x40;  // ZF: the move is taken
+    const EXCEPTION_DISPOSITION d = VornakCmovFrameHandler(&e, nullptr, &c, nullptr);
+    const bool performed = c.Eax == 7 && c.Eip == reinterpret_cast<DWORD>(row.at) + sizeof cmov;
+    const bool untouched = c.Eax == 0 && c.Eip == reinterpret_cast<DWORD>(row.at) && e.ExceptionCode == row.code;
+    if (row.performed ? !(d == ExceptionContinueExecution && performed)
+                      : !(d == ExceptionContinueSearch && untouched)) {
+      std::printf("handler: code %#lx flags %#lx cs %#x: disposition %d\n", row.code, row.flags, row.cs, d);
+      ok = false;
+    }
+  }
+  return ok;
+}
+
 const struct Case {
   const char* name;
   bool (*run)();
@@ -199,17 +268,21 @@ const struct Case {
     {"start-up code: register, memory and 16-bit forms", StartUp, false, 5},
     {"start-up code with BeingDebugged set", BeingDebugged, false, 1},
     {"window procedure", InWindowProcedure, true, 1},
+    {"window procedure after one that threw", AfterAThrow, true, 1},
     {"font enumeration callback", InFontCallback, true, 1},
+    {"font enumeration callback that throws", InFontCallbackThatThrows, true, 1},
     {"paint hook during a broadcast", InPaintHook, true, 1},
     {"unreadable source, condition false", UnreadableSource, true, 0},
     {"source straddling into an unreadable page", SourceStraddlesPages, true, 0},
     {"guard page", GuardPageKept, true, 0},
+    {"the handler's decisions", HandlerDecisions, false, 1},
 };
 
 }  // namespace
 
 int main() {
   SetUnhandledExceptionFilter(NonChainingFilter);
+  vornak::SetBatchMode(true);  // a failure of a window procedure is kept, not shown
   WNDCLASSA wc = {};
   wc.lpfnWndProc = WindowProc;
   wc.hInstance = GetModuleHandleA(nullptr);
@@ -220,16 +293,22 @@ int main() {
 
   for (const Case& c : kCases) {
     current = c.name;
+    char line[160];
     const unsigned before = vornak::CmovEmulations();
-    bool ok;
+    bool ok, restored;
     if (c.outside) {
       vornak::CmovFrame outside(OutsideFrame);
+      void* const chain = Chain();
       ok = c.run();
+      restored = Chain() == chain;
     } else {
+      void* const chain = Chain();
       ok = c.run();
+      restored = Chain() == chain;
     }
     Check(ok, c.name);
-    char line[160];
+    std::snprintf(line, sizeof line, "%s: the frame chain is not as it was", c.name);
+    Check(restored, line);
     std::snprintf(line, sizeof line, "%s: %u performed, %u expected", c.name, vornak::CmovEmulations() - before,
                   c.performed);
     Check(vornak::CmovEmulations() - before == c.performed, line);
