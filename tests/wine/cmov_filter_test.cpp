@@ -74,6 +74,7 @@ EXCEPTION_DISPOSITION __cdecl OutsideFrame(EXCEPTION_RECORD* e, void*, CONTEXT* 
   ExitProcess(3);
 }
 
+LPTOP_LEVEL_EXCEPTION_FILTER startUpFilter;
 LONG WINAPI NonChainingFilter(EXCEPTION_POINTERS* e) {
   std::printf("FAIL: %s: exception %#lx reached the top-level filter\n", current, e->ExceptionRecord->ExceptionCode);
   std::fflush(stdout);
@@ -84,6 +85,22 @@ bool StartUp() {
   const uint32_t word = 0xCAFEF00D;
   return CmoveRegister(1, 2, 0) == 2 && CmoveRegister(1, 2, 5) == 1 && CmovneMemory(1, &word, 5) == word &&
          CmovneMemory(1, &word, 0) == 1 && Cmove16(0x12345678, 0xAAAABBBB) == 0x1234BBBB;
+}
+
+// The backstop: a thread of the test's own links no record, so its fault
+// goes to the top-level filter the start-up installed.
+DWORD WINAPI Unframed(void* out) {
+  *static_cast<uint32_t*>(out) = CmoveRegister(1, 2, 0);
+  return 0;
+}
+bool TopLevelFilter() {
+  uint32_t moved = 0;
+  SetUnhandledExceptionFilter(startUpFilter);
+  HANDLE thread = CreateThread(nullptr, 0, Unframed, &moved, 0, nullptr);
+  WaitForSingleObject(thread, INFINITE);
+  CloseHandle(thread);
+  SetUnhandledExceptionFilter(NonChainingFilter);
+  return moved == 2;
 }
 
 // Windows calls no top-level filter in a process being debugged.
@@ -267,6 +284,7 @@ const struct Case {
 } kCases[] = {
     {"start-up code: register, memory and 16-bit forms", StartUp, false, 5},
     {"start-up code with BeingDebugged set", BeingDebugged, false, 1},
+    {"a thread without a record, through the top-level filter", TopLevelFilter, false, 1},
     {"window procedure", InWindowProcedure, true, 1},
     {"window procedure after one that threw", AfterAThrow, true, 1},
     {"font enumeration callback", InFontCallback, true, 1},
@@ -281,7 +299,7 @@ const struct Case {
 }  // namespace
 
 int main() {
-  SetUnhandledExceptionFilter(NonChainingFilter);
+  startUpFilter = SetUnhandledExceptionFilter(NonChainingFilter);
   vornak::SetBatchMode(true);  // a failure of a window procedure is kept, not shown
   WNDCLASSA wc = {};
   wc.lpfnWndProc = WindowProc;
