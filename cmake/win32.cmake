@@ -35,7 +35,8 @@ endif()
 
 file(GLOB LIVE_SOURCES CONFIGURE_DEPENDS platform/win32/*.cpp)
 list(REMOVE_ITEM LIVE_SOURCES ${CMAKE_SOURCE_DIR}/platform/win32/log_file.cpp)  # in the core
-set(LIVE_SOURCES ${LIVE_SOURCES} platform/win32/pc98_io.S)
+# Every entry from the system links the CMOV frame handler (cmov_frame.h).
+set(LIVE_SOURCES ${LIVE_SOURCES} platform/win32/pc98_io.S platform/win32/runtime/cmov_handler.cpp)
 file(GLOB SHELL_SOURCES CONFIGURE_DEPENDS app/win32/*.cpp)
 add_executable(VORNAK95 WIN32 ${SHELL_SOURCES} ${LIVE_SOURCES} res/vornak95.rc
                platform/win32/runtime/processor_support.cpp)
@@ -88,13 +89,15 @@ target_link_libraries(callback_guard_test PRIVATE $<TARGET_PROPERTY:VORNAK95,LIN
 target_link_options(callback_guard_test PRIVATE ${STATIC_RUNTIME})
 add_dependencies(callback_guard_test ordinal_imports)
 
-# The CMOV filter, entered through the program's own entry point.
-add_executable(cmov_filter_test tests/wine/cmov_filter_test.cpp
+# The CMOV handlers at each entry from the system, entered through the
+# program's own entry point.
+add_executable(cmov_filter_test tests/wine/cmov_filter_test.cpp app/win32/failure.cpp ${LIVE_SOURCES}
                platform/win32/runtime/processor_support.cpp)
 set_target_properties(cmov_filter_test PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
 target_include_directories(cmov_filter_test PRIVATE ${CMAKE_SOURCE_DIR})
-target_link_libraries(cmov_filter_test PRIVATE vornak_core)
+target_link_libraries(cmov_filter_test PRIVATE $<TARGET_PROPERTY:VORNAK95,LINK_LIBRARIES>)
 target_link_options(cmov_filter_test PRIVATE ${STATIC_RUNTIME} -Wl,--entry,_VornakStartup)
+add_dependencies(cmov_filter_test ordinal_imports)
 
 # tools/bench-startup: its launcher and two yardsticks, an empty window with
 # and without DirectX bound at load time. Same size options as the program.

@@ -7,6 +7,8 @@
 
 #include <string>
 
+#include "platform/win32/runtime/cmov_frame.h"
+
 namespace vornak {
 
 void SetBatchMode(bool batch);
@@ -21,8 +23,10 @@ std::string DescribeCurrentException();
 
 // Runs a window or dialog procedure's body. An exception must not unwind
 // into user32, which called us: it is reported here and `failed` returned.
+// A conditional move the processor refuses is performed on the way.
 template <class Body>
 LRESULT GuardedMessage(HWND window, Body body, LRESULT failed = 0) noexcept {
+  CmovFrame frame;  // outside the try: nothing leaves this function
   try {
     return body();
   } catch (...) {

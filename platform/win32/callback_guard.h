@@ -5,11 +5,14 @@
 // this toolchain's unwinder, and the report with it. A callback runs its body
 // through Run, which stops an exception there and keeps it; the code that
 // called the enumerating API rethrows it once the API has returned, on our
-// own frames, where the window procedure's guard reports it.
+// own frames, where the window procedure's guard reports it. A conditional
+// move the processor refuses is performed on the way.
 #pragma once
 
 #include <exception>
 #include <utility>
+
+#include "platform/win32/runtime/cmov_frame.h"
 
 namespace vornak {
 
@@ -18,6 +21,7 @@ class CallbackGuard {
   // True when the body ran through; false when it threw (stop enumerating).
   template <class Body>
   bool Run(Body body) noexcept {
+    CmovFrame frame;  // outside the try: nothing leaves this function
     try {
       body();
       return true;

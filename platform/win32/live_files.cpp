@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "platform/win32/live_machine.h"
+#include "platform/win32/runtime/cmov_frame.h"
 
 namespace vornak {
 
@@ -39,6 +40,7 @@ struct Broadcast {
 Broadcast* activeBroadcast = nullptr;
 
 LRESULT CALLBACK PaintMessageHook(int code, WPARAM wParam, LPARAM lParam) {
+  CmovFrame frame;  // nothing here throws
   Broadcast* b = activeBroadcast;
   // A negative code must be passed on untouched.
   if (b && code == HC_ACTION && lParam && b->count < kPaintRecordSlots) {

@@ -5,66 +5,27 @@
 // and instantiates std::string itself (string_instances.h); the allocator
 // below replaces the library's. What is left of the prebuilt runtime's CMOVs
 // sits in code that runs once or on error paths, the start-up code's
-// command-line loop among them. The program's entry point installs, before
-// any of that runs, an exception filter that performs such an instruction
-// when the processor refuses it (platform/cmov_emulation.h); the runtime's
-// own filter, installed next, passes invalid-opcode faults on to it.
-// tools/check-cmov lists every CMOV left in the program and where it is.
-#include <windows.h>
-
+// command-line loop among them. Such an instruction is performed where the
+// processor refuses it (platform/cmov_emulation.h) by a frame handler that the
+// program's entry point links before any of that runs, and that every later
+// entry from the system links again (cmov_frame.h); a top-level filter stays
+// as the backstop, and the runtime's own filter, installed next, passes
+// invalid-opcode faults on to it. tools/check-cmov lists every CMOV left in
+// the program and where it is.
 #include <cstdlib>
 #include <new>
 
-#include "platform/cmov_emulation.h"
-
-namespace {
-
-LPTOP_LEVEL_EXCEPTION_FILTER previousFilter = nullptr;
-unsigned emulated = 0;
-
-bool ReadProcessBytes(uint32_t address, void* out, size_t size, void*) {
-  const void* from = reinterpret_cast<const void*>(static_cast<uintptr_t>(address));
-  if (IsBadReadPtr(from, size)) return false;
-  CopyMemory(out, from, size);
-  return true;
-}
-
-LONG WINAPI EmulateRefusedInstruction(EXCEPTION_POINTERS* e) {
-  if (e && e->ExceptionRecord && e->ContextRecord &&
-      e->ExceptionRecord->ExceptionCode == EXCEPTION_ILLEGAL_INSTRUCTION) {
-    CONTEXT& c = *e->ContextRecord;
-    vornak::X86Registers r;
-    const DWORD registers[8] = {c.Eax, c.Ecx, c.Edx, c.Ebx, c.Esp, c.Ebp, c.Esi, c.Edi};
-    for (int i = 0; i < 8; ++i) r.reg[i] = registers[i];
-    r.eflags = c.EFlags;
-    r.eip = c.Eip;
-    if (vornak::EmulateCmov(r, ReadProcessBytes, nullptr)) {
-      DWORD* back[8] = {&c.Eax, &c.Ecx, &c.Edx, &c.Ebx, &c.Esp, &c.Ebp, &c.Esi, &c.Edi};
-      for (int i = 0; i < 8; ++i) *back[i] = r.reg[i];
-      c.Eip = r.eip;
-      ++emulated;
-      return EXCEPTION_CONTINUE_EXECUTION;
-    }
-  }
-  return previousFilter ? previousFilter(e) : EXCEPTION_CONTINUE_SEARCH;
-}
-
-}  // namespace
-
-namespace vornak {
-// How many instructions the filter performed: for the test that raises real
-// faults through it.
-unsigned CmovEmulations() { return emulated; }
-}  // namespace vornak
+#include "platform/win32/runtime/cmov_frame.h"
 
 extern "C" {
 // mingw's entry point of a GUI program: the C runtime's start-up, then WinMain.
 void WinMainCRTStartup();
 
-// The program's entry point (-e in cmake/win32.cmake): the filter first,
-// then the runtime's start-up as usual.
+// The program's entry point (-e in cmake/win32.cmake): the handlers first,
+// then the runtime's start-up as usual, which never returns.
 void VornakStartup() {
-  previousFilter = SetUnhandledExceptionFilter(EmulateRefusedInstruction);
+  vornak::InstallCmovFilter();
+  vornak::CmovFrame frame;
   WinMainCRTStartup();
 }
 }
