@@ -13,8 +13,8 @@
 
 #include "app/report_input.h"
 #include "log_round_trip.h"
-#include "tools/vornak-report/html_page.h"
-#include "tools/vornak-report/html_report.h"
+#include "vornak-report/html_page.h"
+#include "vornak-report/html_report.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const std::string bytes(reinterpret_cast<const char*>(data), size);
