@@ -49,6 +49,10 @@ gtest_discover_tests(unit_tests DISCOVERY_TIMEOUT 60 NO_PRETTY_VALUES)
 
 add_test(NAME vornak-report.tool
          COMMAND bash ${CMAKE_SOURCE_DIR}/tests/vornak-report/tool.test.sh $<TARGET_FILE:vornak-report>)
+# Its JSON (against docs/vornak-report.schema.json), CSV and page of logs
+# and profiles alike, read back as a script reads them.
+add_test(NAME vornak-report.outputs
+         COMMAND python3 ${CMAKE_SOURCE_DIR}/tests/vornak-report/outputs_test.py $<TARGET_FILE:vornak-report>)
 # The page in headless Chromium: DOM, screenshot, no network request.
 add_test(NAME vornak-report.html-browser
          COMMAND bash ${CMAKE_SOURCE_DIR}/tests/vornak-report/html-browser.test.sh $<TARGET_FILE:vornak-report>)
