@@ -195,7 +195,7 @@ class Page {
     const std::string where = s.lastLineNumber > 0 ? "after line " + Thousands(s.lastLineNumber) + ", \xE2\x80\x9C" +
                                                          Text(last) + "\xE2\x80\x9D"
                                                    : "before its first whole line";
-    return " is truncated: its log stops " + where +
+    return " has a truncated run: its log stops " + where +
            " (the machine hung or was reset during the run), so the report lacks what the run had not written.";
   }
 
