@@ -142,6 +142,9 @@ check "--html leaves the log alone" '"$tool" "$dir/good" | cmp -s - "$dir/log"'
 printf 'VORNAK95-PROFILE 1\nversion = 12xz\n' > "$dir/bad"
 "$tool" "$dir/good" "$dir/bad" --html "$dir/none.html" 2>"$dir/err"; rc=$?
 check "--html with a bad profile: exit 2, its line, no page" '[ $rc = 2 ] && grep -q "$dir/bad:2: " "$dir/err" && [ ! -e "$dir/none.html" ]'
+"$tool" "$dir/good" "$dir/good" "$dir/good" "$dir/good" "$dir/good" "$dir/good" "$dir/good" "$dir/good" \
+  --html "$dir/eight.html" 2>"$dir/err"; rc=$?
+check "--html of eight profiles: exit 0" '[ $rc = 0 ] && [ -s "$dir/eight.html" ]'
 "$tool" "$dir/good" "$dir/good" "$dir/good" "$dir/good" "$dir/good" "$dir/good" "$dir/good" "$dir/good" "$dir/good" \
   --html "$dir/none.html" 2>"$dir/err"; rc=$?
 check "--html of nine profiles: exit 2, no page" '[ $rc = 2 ] && grep -q "at most 8 machines on one page" "$dir/err" && [ ! -e "$dir/none.html" ]'
