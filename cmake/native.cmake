@@ -1,11 +1,15 @@
 # Native build: the portable core, its unit tests and the replay tool; with
 # VORNAK_FUZZ (clang), the core, the HTML page and their fuzz target alone.
 
-# The HTML page of vornak-report and the writer of its files, a library of
-# its own so the unit tests can link its parts.
-file(GLOB HTML_SOURCES CONFIGURE_DEPENDS tools/vornak-report/html_*.cpp tools/vornak-report/output_file.cpp)
-add_library(vornak_html STATIC ${HTML_SOURCES})
-target_link_libraries(vornak_html PUBLIC vornak_core)
+# vornak-report but its main(): its outputs, the page, the writer of its
+# files, a library of its own so the unit tests, the fuzz target and the
+# benchmark can link its parts. The system's side (files, text conversion)
+# is vornak-report/posix/.
+file(GLOB REPORT_SOURCES CONFIGURE_DEPENDS vornak-report/*.cpp vornak-report/posix/*.cpp)
+list(REMOVE_ITEM REPORT_SOURCES ${CMAKE_SOURCE_DIR}/vornak-report/main.cpp)
+find_package(nlohmann_json 3 REQUIRED)
+add_library(vornak_report STATIC ${REPORT_SOURCES})
+target_link_libraries(vornak_report PUBLIC vornak_core nlohmann_json::nlohmann_json)
 
 if(VORNAK_FUZZ)
   # Coverage for the core and the page, the fuzzer's own main in the target.
@@ -13,7 +17,7 @@ if(VORNAK_FUZZ)
                          -fno-sanitize-recover=all -fno-omit-frame-pointer)
   target_link_options(vornak_core PUBLIC -fsanitize=address,undefined)
   add_executable(profile_replay_fuzz tests/fuzz/profile_replay_fuzz.cpp)
-  target_link_libraries(profile_replay_fuzz PRIVATE vornak_html vornak_core)
+  target_link_libraries(profile_replay_fuzz PRIVATE vornak_report vornak_core)
   target_link_options(profile_replay_fuzz PRIVATE -fsanitize=fuzzer,address,undefined)
   return()
 endif()
@@ -24,18 +28,18 @@ if(VORNAK_SANITIZE)
   target_link_options(vornak_core PUBLIC ${SAN_FLAGS})
 endif()
 
-add_executable(vornak-report tools/vornak-report/main.cpp)
-target_link_libraries(vornak-report PRIVATE vornak_html vornak_core)
+add_executable(vornak-report vornak-report/main.cpp)
+target_link_libraries(vornak-report PRIVATE vornak_report vornak_core)
 
 # The log reader over many files, for tools/bench-log-reader (run by hand).
 add_executable(log_reader_bench tests/bench/log_reader_bench.cpp)
-target_link_libraries(log_reader_bench PRIVATE vornak_html vornak_core)
+target_link_libraries(log_reader_bench PRIVATE vornak_report vornak_core)
 
 enable_testing()
 find_package(GTest REQUIRED)
 file(GLOB UNIT_TEST_SOURCES CONFIGURE_DEPENDS tests/unit/*.cpp)
 add_executable(unit_tests ${UNIT_TEST_SOURCES})
-target_link_libraries(unit_tests PRIVATE vornak_html vornak_core GTest::gtest GTest::gtest_main)
+target_link_libraries(unit_tests PRIVATE vornak_report vornak_core GTest::gtest GTest::gtest_main)
 target_compile_definitions(unit_tests PRIVATE
   VORNAK_SOURCE_DIR="${CMAKE_SOURCE_DIR}")
 include(GoogleTest)
@@ -44,12 +48,16 @@ include(GoogleTest)
 # the cases that guard against quadratic readers rely on that time-out.
 gtest_discover_tests(unit_tests DISCOVERY_TIMEOUT 60 NO_PRETTY_VALUES PROPERTIES TIMEOUT 300)
 
-add_test(NAME tools.vornak-report
-         COMMAND bash ${CMAKE_SOURCE_DIR}/tests/tools/vornak-report.test.sh $<TARGET_FILE:vornak-report>)
+add_test(NAME vornak-report.tool
+         COMMAND bash ${CMAKE_SOURCE_DIR}/tests/vornak-report/tool.test.sh $<TARGET_FILE:vornak-report>)
+# Its JSON (against docs/vornak-report.schema.json), CSV and page of logs
+# and profiles alike, read back as a script reads them.
+add_test(NAME vornak-report.outputs
+         COMMAND python3 ${CMAKE_SOURCE_DIR}/tests/vornak-report/outputs_test.py $<TARGET_FILE:vornak-report>)
 # The page in headless Chromium: DOM, screenshot, no network request.
-add_test(NAME tools.html-browser
-         COMMAND bash ${CMAKE_SOURCE_DIR}/tests/tools/html-browser.test.sh $<TARGET_FILE:vornak-report>)
-set_tests_properties(tools.html-browser PROPERTIES TIMEOUT 300)
+add_test(NAME vornak-report.html-browser
+         COMMAND bash ${CMAKE_SOURCE_DIR}/tests/vornak-report/html-browser.test.sh $<TARGET_FILE:vornak-report>)
+set_tests_properties(vornak-report.html-browser PROPERTIES TIMEOUT 300)
 
 # tools/apt-backports (used by tools/bootstrap) against sample machines.
 if(NOT VORNAK_SANITIZE)

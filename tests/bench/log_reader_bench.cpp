@@ -13,7 +13,7 @@
 #include <string>
 
 #include "app/report_input.h"
-#include "tools/vornak-report/html_report.h"
+#include "vornak-report/html_report.h"
 
 int main(int argc, char** argv) {
   size_t machines = 0, lines = 0, errors = 0, checksum = 0;

@@ -4,16 +4,23 @@
 #include <array>
 #include <regex>
 
+#include "app/profile_replay.h"
 #include "bench/bench_tables.h"
 #include "test_support.h"
-#include "tools/vornak-report/html_charts.h"
-#include "tools/vornak-report/html_command.h"
-#include "tools/vornak-report/html_encoding.h"
-#include "tools/vornak-report/html_page.h"
-#include "tools/vornak-report/html_report.h"
+#include "vornak-report/html_charts.h"
+#include "vornak-report/html_encoding.h"
+#include "vornak-report/html_page.h"
+#include "vornak-report/html_report.h"
 
 namespace vornak::html {
 namespace {
+
+// The report of a profile as "&S)tart Analyz" builds it.
+std::vector<ReportLine> ReplayReport(profile::Profile profile) {
+  MemoryOutline tree;
+  ReplayProfile(std::move(profile), tree, nullptr);
+  return LinesOf(tree);
+}
 
 std::vector<ReportLine> ReplayFixture(const std::string& relative) {
   return ReplayReport(profile::Profile::Load(std::string(VORNAK_SOURCE_DIR) + "/tests/profiles/" + relative));
@@ -27,7 +34,7 @@ PageMachine MachineOf(const std::string& relative) {
 }
 
 std::string NameOf(const MachineFacts& f) {
-  TextConverter sjis, utf8("UTF-8");
+  TextConverter sjis, utf8(TextConverter::From::kFileName);
   return MachineName(f, sjis, utf8);
 }
 

@@ -14,7 +14,7 @@
 #include "section_fixture.h"
 #include "tests/fuzz/log_round_trip.h"
 #include "tests/fuzz/replay_one.h"
-#include "tools/vornak-report/html_report.h"
+#include "vornak-report/html_report.h"
 
 namespace vornak {
 namespace {

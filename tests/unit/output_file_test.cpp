@@ -1,12 +1,12 @@
 // vornak-report's output files, written piece by piece: replaced whole or
-// not at all wherever the writer stops. tests/tools/vornak-report.test.sh
+// not at all wherever the writer stops. tests/vornak-report/tool.test.sh
 // runs the same failures through each output of the tool.
 #include <sys/resource.h>
 
 #include <csignal>
 
 #include "test_support.h"
-#include "tools/vornak-report/output_file.h"
+#include "vornak-report/output_file.h"
 
 namespace vornak {
 namespace {

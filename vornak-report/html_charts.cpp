@@ -1,4 +1,4 @@
-#include "tools/vornak-report/html_charts.h"
+#include "vornak-report/html_charts.h"
 
 #include <algorithm>
 #include <cmath>

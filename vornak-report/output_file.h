@@ -8,6 +8,8 @@
 // exists and is no regular file (a device, a pipe) is written in place:
 // there is nothing to replace, and a rename would put a file where the
 // device node was.
+//
+// The system calls behind it are posix/output_file.cpp.
 #pragma once
 
 #include <cstdio>
@@ -48,5 +50,13 @@ class OutputFile {
 // The whole of `bytes` as the file `path`, through an OutputFile. On failure
 // returns false with the reason in `error`.
 bool WriteOutputFile(const std::string& path, std::string_view bytes, std::string& error);
+
+// All of `bytes` to standard output, flushed, as they are (no line end
+// translation). On failure returns false with the reason in `error`.
+bool WriteStandardOutput(std::string_view bytes, std::string& error);
+
+// Once, before the first output: a write past a file size limit is to fail
+// and be reported like a full disk, not end the process mid-file.
+void InitOutputFiles();
 
 }  // namespace vornak

@@ -1,4 +1,5 @@
-// The HTML page of one or more replayed reports: a summary of each machine,
+// The HTML page of one or more reports, replayed from profiles or read from
+// logs alike: a summary of each machine,
 // the processor and memory benchmarks as charts, and each whole report as a
 // collapsible outline. The page is self-contained (inline CSS and SVG, no
 // script) and its Content-Security-Policy forbids every outside load.
@@ -7,11 +8,16 @@
 #include <string>
 #include <vector>
 
-#include "tools/vornak-report/html_report.h"
+#include "vornak-report/html_report.h"
+#include "vornak-report/machine_summary.h"
 
 namespace vornak::html {
 
+// The page's limit: beyond it the charts' colours and markers repeat.
+inline constexpr size_t kMaxPageMachines = 8;
+
 struct PageMachine {
+  MachineSource source;  // its truncation is noted on the page
   MachineFacts facts;
   std::vector<ReportLine> report;
 };

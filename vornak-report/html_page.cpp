@@ -1,10 +1,10 @@
-#include "tools/vornak-report/html_page.h"
+#include "vornak-report/html_page.h"
 
 #include <set>
 
 #include "bench/bench_tables.h"
-#include "tools/vornak-report/html_charts.h"
-#include "tools/vornak-report/html_encoding.h"
+#include "vornak-report/html_charts.h"
+#include "vornak-report/html_encoding.h"
 
 namespace vornak::html {
 
@@ -54,7 +54,7 @@ std::string DecodedSignature(const std::string& hex) {
 
 class Page {
  public:
-  explicit Page(const std::vector<PageMachine>& machines) : m_(machines), utf8_("UTF-8") {
+  explicit Page(const std::vector<PageMachine>& machines) : m_(machines), utf8_(TextConverter::From::kFileName) {
     for (const PageMachine& pm : m_) names_.push_back(MachineName(pm.facts, sjis_, utf8_));
   }
 
@@ -66,11 +66,12 @@ class Page {
     out_ += "<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">\n";
     out_ += "<title>" + Escape(title) + "</title>\n<style>" + std::string(kStyle) + "</style>\n</head>\n<body>\n";
     out_ += "<header>\n<h1>" + Escape(m_.size() == 1 ? std::string("VORNAK95 report") : title) + "</h1>\n";
-    out_ += "<p class=\"sub\">Replayed by vornak-report from " +
-            std::string(m_.size() == 1 ? "the profile " : "the profiles ");
+    out_ += "<p class=\"sub\">Made by vornak-report from ";
     for (size_t i = 0; i < m_.size(); ++i) out_ += (i ? ", " : "") + Escape(utf8_.ToUtf8(m_[i].facts.fileName));
     out_ += ".</p>\n";
     Legend();
+    for (size_t i = 0; i < m_.size(); ++i)
+      if (m_[i].source.truncated) Note(Who(i) + TruncatedNote(m_[i].source));
     out_ += "</header>\n";
     // Short to long: the memory chart is one figure, the rankings are many.
     Summary();
@@ -187,6 +188,17 @@ class Page {
 
   void Note(const std::string& utf8) { out_ += "<p class=\"note\">" + Escape(utf8) + "</p>\n"; }
 
+  // A run the machine did not finish: where its log stops.
+  std::string TruncatedNote(const MachineSource& s) {
+    std::string last = s.lastLine;
+    while (!last.empty() && (last.back() == '\n' || last.back() == '\r')) last.pop_back();
+    const std::string where = s.lastLineNumber > 0 ? "after line " + Thousands(s.lastLineNumber) + ", \xE2\x80\x9C" +
+                                                         Text(last) + "\xE2\x80\x9D"
+                                                   : "before its first whole line";
+    return " has a truncated run: its log stops " + where +
+           " (the machine hung or was reset during the run), so the report lacks what the run had not written.";
+  }
+
   void Group(const RankingGroup& g) {
     out_ += std::string("<details class=\"group\"") + (g.open ? " open" : "") + "><summary>" + Escape(g.title) +
             "</summary>\n";
@@ -243,8 +255,7 @@ class Page {
         Note(who + " has no processor benchmark in its report: the report runs it for processors with the CPUID "
                    "instruction that the system reports as 486, Pentium or Pentium Pro class, so it is not ranked.");
       else if (!(f.integer && f.integer->time) && !(f.floating && f.floating->time))
-        Note(who + " has no time in its processor benchmark lines (the profile holds no answers for those kernels), "
-                   "so it is not ranked.");
+        Note(who + " has no time in its processor benchmark lines, so it is not ranked.");
       else if (!(f.integer && f.integer->time) || !(f.floating && f.floating->time))
         Note(who + " has no " + (f.integer && f.integer->time ? "floating-point" : "integer") +
              " time in its report, so it has a bar in one of the two charts only.");
@@ -275,8 +286,7 @@ class Page {
       if (f.memory.empty()) {
         notes.push_back(who + " has no memory benchmark in its report.");
       } else if (!any) {
-        notes.push_back(who + " has no time in its memory benchmark lines (the profile holds no answers for the "
-                              "copy kernels), so it has no line in the chart.");
+        notes.push_back(who + " has no time in its memory benchmark lines, so it has no line in the chart.");
       } else {
         series.push_back({i, f.memory, f.l1DataKB, f.l2KB});
         if (!gaps.empty())
@@ -324,6 +334,7 @@ class Page {
       size_t differing = 0;
       for (bool b : marks[i]) differing += b;
       out_ += "<section class=\"outline\">\n<h3>" + Escape(Tag(i) + names_[i]) + "</h3>\n";
+      if (m_[i].source.truncated) Note(Who(i) + TruncatedNote(m_[i].source));
       if (Multi()) out_ += "<p>" + Thousands(differing) + " of " + Thousands(marks[i].size()) + " lines differ.</p>\n";
       out_ += "<div class=\"tree\">\n";
       std::vector<bool> inside(marks[i].size());

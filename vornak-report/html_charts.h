@@ -11,8 +11,8 @@
 #include <vector>
 
 #include "bench/compare_row.h"
-#include "tools/vornak-report/html_encoding.h"
-#include "tools/vornak-report/html_report.h"
+#include "vornak-report/html_encoding.h"
+#include "vornak-report/html_report.h"
 
 namespace vornak::html {
 

@@ -1,4 +1,4 @@
-#include "tools/vornak-report/html_report.h"
+#include "vornak-report/html_report.h"
 
 #include <cctype>
 #include <functional>

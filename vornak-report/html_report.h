@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "app/memory_outline.h"
-#include "tools/vornak-report/html_encoding.h"
+#include "vornak-report/text_converter.h"
 
 namespace vornak::html {
 

@@ -9,7 +9,7 @@ set -uo pipefail
 tool=$1
 src=$(cd "$(dirname "$0")/../.." && pwd)
 browser=$src/tools/chromium-headless
-check=$src/tests/tools/html_page_check.py
+check=$src/tests/vornak-report/html_page_check.py
 dir=$(mktemp -d); trap 'rm -rf "$dir"' EXIT
 failures=0
 fail() { echo "FAIL: $*" >&2; failures=$((failures + 1)); }

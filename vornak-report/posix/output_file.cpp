@@ -1,4 +1,4 @@
-#include "tools/vornak-report/output_file.h"
+#include "vornak-report/output_file.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -6,6 +6,7 @@
 
 #include <cerrno>
 #include <climits>
+#include <csignal>
 #include <cstdlib>
 #include <cstring>
 #include <vector>
@@ -139,5 +140,14 @@ bool WriteOutputFile(const std::string& path, std::string_view bytes, std::strin
   error = out.Error();
   return ok;
 }
+
+bool WriteStandardOutput(std::string_view bytes, std::string& error) {
+  errno = 0;
+  if (std::fwrite(bytes.data(), 1, bytes.size(), stdout) == bytes.size() && std::fflush(stdout) == 0) return true;
+  error = errno ? std::strerror(errno) : "write failed";
+  return false;
+}
+
+void InitOutputFiles() { std::signal(SIGXFSZ, SIG_IGN); }
 
 }  // namespace vornak

@@ -1,0 +1,89 @@
+#include "vornak-report/options.h"
+
+#include <set>
+
+namespace vornak {
+
+const char kUsage[] =
+    "usage: vornak-report INPUT... [--log FILE] [--outline]\n"
+    "       vornak-report INPUT... [--html FILE] [--json FILE] [--csv FILE]\n"
+    "       vornak-report --help | --version\n"
+    "\n"
+    "Reads VORNAK95.LOG files and machine profiles (VORNAK95.EXE /RECORD), told\n"
+    "apart by their content; a log holds one machine per run of the program\n"
+    "(named \"FILE (run 2 of 3)\"), a profile one machine, whose report is replayed.\n"
+    "Without --html, --json or --csv it writes each machine's VORNAK95.LOG bytes,\n"
+    "one machine after the other.\n"
+    "\n"
+    "  --log FILE   the log bytes to FILE instead of standard output\n"
+    "  --outline    the report tree instead, two blanks of indent per level\n"
+    "  --html FILE  a self-contained HTML page of up to 8 machines: summaries,\n"
+    "               benchmark charts, the reports as outlines\n"
+    "  --json FILE  one JSON document of every machine: source, summary, report\n"
+    "  --csv FILE   one CSV row per machine with its summary (UTF-8, RFC 4180)\n"
+    "  --           what follows is an input, even if it starts with '-'\n"
+    "\n"
+    "FILE - is standard output. --html, --json and --csv may be given together.\n"
+    "A file is replaced whole, only once it is complete. A run the machine did\n"
+    "not finish is marked truncated in the page, the JSON and the CSV, and for\n"
+    "--log and --outline by a note on standard error.\n"
+    "\n"
+    "Exit status: 0 done; 1 an output could not be written; 2 a bad command\n"
+    "line or an input that cannot be read (FILE:LINE: what was wrong), and then\n"
+    "nothing is written; 3 an internal error (out of memory).\n";
+
+std::optional<Options> ParseOptions(const std::vector<std::string>& args, std::string& error) {
+  Options o;
+  bool inputsOnly = false;
+  for (size_t i = 0; i < args.size(); ++i) {
+    const std::string& arg = args[i];
+    if (inputsOnly || arg.empty() || arg[0] != '-') {
+      o.inputs.push_back(arg);
+      continue;
+    }
+    if (arg == "--") {
+      inputsOnly = true;
+    } else if (arg == "--help" || arg == "-h") {
+      o.help = true;
+      return o;
+    } else if (arg == "--version") {
+      o.version = true;
+      return o;
+    } else if (arg == "--outline") {
+      o.outline = true;
+    } else if (arg == "--log" || arg == "--html" || arg == "--json" || arg == "--csv") {
+      std::optional<std::string>& target = arg == "--log" ? o.log : arg == "--html" ? o.html : arg == "--json" ? o.json : o.csv;
+      if (i + 1 == args.size() || args[i + 1].empty()) {
+        error = arg + " needs a file name, or - for standard output";
+        return std::nullopt;
+      }
+      if (target) {
+        error = arg + " is given twice";
+        return std::nullopt;
+      }
+      target = args[++i];
+    } else {
+      error = "unknown option " + arg;
+      return std::nullopt;
+    }
+  }
+  if (o.inputs.empty()) {
+    error = "no log or profile given";
+    return std::nullopt;
+  }
+  const bool documents = o.html || o.json || o.csv;
+  if (documents && (o.log || o.outline)) {
+    error = "--log and --outline write the report itself: not with --html, --json or --csv";
+    return std::nullopt;
+  }
+  // Two outputs in one file would leave only the last.
+  std::set<std::string> targets;
+  for (const std::optional<std::string>* t : {&o.html, &o.json, &o.csv})
+    if (*t && !targets.insert(**t).second) {
+      error = **t == "-" ? "only one output can go to standard output" : "two outputs to " + **t;
+      return std::nullopt;
+    }
+  return o;
+}
+
+}  // namespace vornak

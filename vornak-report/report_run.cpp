@@ -1,0 +1,108 @@
+#include "vornak-report/report_run.h"
+
+#include <memory>
+
+#include "vornak-report/html_page.h"
+#include "vornak-report/output_file.h"
+#include "vornak-report/report_output.h"
+
+namespace vornak {
+
+namespace {
+
+// Where an output's bytes go: a new file that replaces its target once
+// complete, or standard output, which is written only at the end, so that a
+// bad input found late leaves nothing written there either.
+class Destination {
+ public:
+  explicit Destination(const std::string& path) : path_(path) {
+    if (path != "-") file_ = std::make_unique<OutputFile>(path);
+  }
+  std::string Name() const { return file_ ? path_ : "standard output"; }
+  const std::string& Error() const { return file_ ? file_->Error() : error_; }
+  bool Write(const std::string& bytes) {
+    if (!file_) return buffer_ += bytes, true;
+    return file_->Write(bytes);
+  }
+  bool Commit() { return file_ ? file_->Commit() : WriteStandardOutput(buffer_, error_); }
+
+ private:
+  std::string path_;
+  std::unique_ptr<OutputFile> file_;
+  std::string buffer_, error_;
+};
+
+struct Target {
+  std::unique_ptr<ReportOutput> output;
+  Destination destination;
+};
+
+int CannotWrite(const Destination& d, std::FILE* err) {
+  std::fprintf(err, "vornak-report: cannot write %s: %s\n", d.Name().c_str(), d.Error().c_str());
+  return kExitOutput;
+}
+
+void NoteTruncated(const MachineSource& s, std::FILE* err) {
+  TextConverter sjis;
+  std::string last = s.lastLine;
+  while (!last.empty() && (last.back() == '\n' || last.back() == '\r')) last.pop_back();
+  if (s.lastLineNumber > 0)
+    std::fprintf(err, "vornak-report: note: %s is truncated: its last line is line %d: %s\n", s.Name().c_str(),
+                 s.lastLineNumber, sjis.ToUtf8(last).c_str());
+  else
+    std::fprintf(err, "vornak-report: note: %s is truncated before its first whole line\n", s.Name().c_str());
+}
+
+}  // namespace
+
+int RunReport(const Options& o, std::FILE* err) {
+  std::vector<Target> targets;
+  if (o.html) targets.push_back({MakeHtmlOutput(), Destination(*o.html)});
+  if (o.json) targets.push_back({MakeJsonOutput(), Destination(*o.json)});
+  if (o.csv) targets.push_back({MakeCsvOutput(), Destination(*o.csv)});
+  const bool logMode = targets.empty();
+  if (logMode) targets.push_back({MakeLogOutput(o.outline), Destination(o.log.value_or("-"))});
+
+  bool summaries = false;
+  for (Target& t : targets) {
+    if (!t.destination.Error().empty() || !t.destination.Write(t.output->Begin())) return CannotWrite(t.destination, err);
+    summaries |= t.output->NeedsSummary();
+  }
+
+  TextConverter sjis;
+  size_t count = 0;
+  for (const std::string& path : o.inputs) {
+    std::vector<ReportMachine> machines;
+    try {
+      machines = ReadReportFile(path);
+    } catch (const InputError& e) {
+      std::fprintf(err, "vornak-report: %s\n", e.what());
+      return kExitInput;
+    }
+    for (ReportMachine& m : machines) {
+      const MachineSource source = SourceOf(m);
+      if (o.html && ++count > html::kMaxPageMachines) {
+        std::fprintf(err, "vornak-report: at most %zu machines on one page (--html); %s is the %zuth\n",
+                     html::kMaxPageMachines, source.Name().c_str(), count);
+        return kExitInput;
+      }
+      if (logMode && source.truncated) NoteTruncated(source, err);
+      std::vector<html::ReportLine> report;
+      html::MachineFacts facts;
+      SummaryValues summary;
+      if (summaries) {
+        report = html::LinesOf(m.outline);
+        facts = html::ReadFacts(report, source.ShortName());
+        summary = SummaryOf(facts, sjis);
+      }
+      const MachineView view{m, source, report, facts, summary};
+      for (Target& t : targets)
+        if (!t.destination.Write(t.output->Add(view))) return CannotWrite(t.destination, err);
+    }
+  }
+  for (Target& t : targets)
+    if (!t.destination.Write(t.output->End()) || !t.destination.Commit()) return CannotWrite(t.destination, err);
+  return kExitOk;
+}
+
+}  // namespace vornak
