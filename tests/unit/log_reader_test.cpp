@@ -174,6 +174,13 @@ TEST(LogRuns, EachRunIsAMachine) {
   EXPECT_EQ(m[0].outline.Dump(), m[2].outline.Dump());
   EXPECT_EQ(m[1].log, cut.substr(0, cut.size() - 12));
   EXPECT_EQ(m[3].outline.Dump(), ReadReportBytes(pc98, "B.LOG")[0].outline.Dump());
+  // The naming's boundary: one run is the file's name alone, two are numbered.
+  const std::vector<ReportMachine> one = ReadReportBytes(nt, "B.LOG"), two = ReadReportBytes(nt + nt, "C.LOG");
+  ASSERT_EQ(one.size(), 1u);
+  ASSERT_EQ(two.size(), 2u);
+  EXPECT_EQ(one[0].Name(), "B.LOG");
+  EXPECT_EQ(two[0].Name(), "C.LOG (run 1 of 2)");
+  EXPECT_EQ(two[1].Name(), "C.LOG (run 2 of 2)");
 }
 
 // Where a run may end: only in its drive list, and not inside a drive's
