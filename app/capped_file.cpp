@@ -14,7 +14,11 @@ std::string ReadFileCapped(const std::string& path, size_t cap, const std::strin
   const std::string tooBig = "expected " + what + " of at most " + std::to_string(cap >> 20) +
                              " MB, the file is larger";
   struct stat st;
-  const bool sized = stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode);
+  const bool found = stat(path.c_str(), &st) == 0;
+  // A folder: Windows' fopen refuses it, a POSIX read fails on it; one
+  // message for both.
+  if (found && S_ISDIR(st.st_mode)) throw InputError(path, 0, std::string("cannot read the file: ") + std::strerror(EISDIR));
+  const bool sized = found && S_ISREG(st.st_mode);
   if (sized && static_cast<unsigned long long>(st.st_size) > cap) throw InputError(path, 0, tooBig);
   errno = 0;
   std::FILE* f = std::fopen(path.c_str(), "rb");

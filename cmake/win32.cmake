@@ -156,3 +156,5 @@ set_target_properties(tree_key_test PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_
 target_include_directories(tree_key_test PRIVATE ${CMAKE_SOURCE_DIR})
 target_link_libraries(tree_key_test PRIVATE vornak_core comctl32 gdi32 user32 kernel32)
 target_link_options(tree_key_test PRIVATE ${STATIC_RUNTIME})
+
+include(${CMAKE_CURRENT_LIST_DIR}/vornak-report-win32.cmake)

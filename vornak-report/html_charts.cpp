@@ -7,6 +7,7 @@
 
 #include "bench/os_code_name.h"
 #include "platform/machine.h"
+#include "vornak-report/decimal.h"
 
 namespace vornak::html {
 
@@ -34,9 +35,7 @@ const Shape kShapes[kMaxMachines] = {
 constexpr double kPi = 3.14159265358979323846;
 
 std::string Num(double v) {
-  char buf[32];
-  std::snprintf(buf, sizeof buf, "%.1f", v);
-  std::string s = buf;
+  std::string s = FixedOneDecimal(v);
   if (s.size() > 2 && s.compare(s.size() - 2, 2, ".0") == 0) s.erase(s.size() - 2);
   return s;
 }

@@ -1,5 +1,7 @@
 #include "vornak-report/machine_summary.h"
 
+#include "vornak-report/file_names.h"
+
 namespace vornak {
 
 namespace {
@@ -47,8 +49,7 @@ std::string MachineSource::Name() const {
 
 std::string MachineSource::ShortName() const {
   MachineSource s = *this;
-  const size_t slash = file.find_last_of('/');
-  if (slash != std::string::npos) s.file = file.substr(slash + 1);
+  s.file = file.substr(FileNameStart(file));
   return s.Name();
 }
 

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "res/version.h"
+#include "vornak-report/arguments.h"
 #include "vornak-report/options.h"
 #include "vornak-report/output_file.h"
 #include "vornak-report/report_run.h"
@@ -17,6 +18,10 @@ namespace {
 
 int Main(int argc, char** argv) {
   std::string error;
+  if (!vornak::ArgumentsIntact(error)) {
+    std::fprintf(stderr, "vornak-report: %s\n", error.c_str());
+    return vornak::kExitInput;
+  }
   const std::optional<vornak::Options> o = vornak::ParseOptions(std::vector<std::string>(argv + 1, argv + argc), error);
   if (!o) {
     std::fprintf(stderr, "vornak-report: %s\n\n%s", error.c_str(), vornak::kUsage);

@@ -9,7 +9,7 @@
 // there is nothing to replace, and a rename would put a file where the
 // device node was.
 //
-// The system calls behind it are posix/output_file.cpp.
+// The system calls behind it are posix/output_file.cpp and win32/output_file.cpp.
 #pragma once
 
 #include <cstdio>

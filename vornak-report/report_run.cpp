@@ -82,8 +82,9 @@ int RunReport(const Options& o, std::FILE* err) {
     for (ReportMachine& m : machines) {
       const MachineSource source = SourceOf(m);
       if (o.html && ++count > html::kMaxPageMachines) {
-        std::fprintf(err, "vornak-report: at most %zu machines on one page (--html); %s is the %zuth\n",
-                     html::kMaxPageMachines, source.Name().c_str(), count);
+        // %u: the C runtime of Windows 95 knows no %zu.
+        std::fprintf(err, "vornak-report: at most %u machines on one page (--html); %s is the %uth\n",
+                     static_cast<unsigned>(html::kMaxPageMachines), source.Name().c_str(), static_cast<unsigned>(count));
         return kExitInput;
       }
       if (logMode && source.truncated) NoteTruncated(source, err);

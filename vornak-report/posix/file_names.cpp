@@ -1,0 +1,10 @@
+#include "vornak-report/file_names.h"
+
+namespace vornak {
+
+size_t FileNameStart(std::string_view path) {
+  const size_t slash = path.find_last_of('/');
+  return slash == std::string_view::npos ? 0 : slash + 1;
+}
+
+}  // namespace vornak

@@ -1,0 +1,209 @@
+// The output files through Win32 handles: the new file is made in the
+// target's folder (GetTempFileName, which creates it, so no other program
+// can have put a file there first) and moved over the target with
+// MoveFileEx. Windows 95, 98 and Me export MoveFileEx but do not implement
+// it: there the old file is first moved aside under a name of its own, the
+// new one moved in, and the old one deleted, or moved back when the new one
+// could not take its place.
+//
+// Failures are reported with the C library's texts for the matching errno,
+// so that the messages read as the native build's.
+#include "vornak-report/output_file.h"
+
+#include <fcntl.h>
+#include <io.h>
+#include <windows.h>
+
+#include <cerrno>
+#include <cstring>
+
+#include "vornak-report/file_names.h"
+
+namespace vornak {
+
+namespace {
+
+int ErrnoOf(DWORD error) {
+  switch (error) {
+    case ERROR_FILE_NOT_FOUND:
+    case ERROR_PATH_NOT_FOUND:
+    case ERROR_INVALID_DRIVE:
+    case ERROR_BAD_NETPATH:
+    case ERROR_BAD_NET_NAME:
+    case ERROR_BAD_PATHNAME:
+      return ENOENT;
+    case ERROR_DIRECTORY:
+      return ENOTDIR;
+    case ERROR_ACCESS_DENIED:
+    case ERROR_SHARING_VIOLATION:
+    case ERROR_LOCK_VIOLATION:
+    case ERROR_WRITE_PROTECT:
+    case ERROR_CURRENT_DIRECTORY:
+      return EACCES;
+    case ERROR_DISK_FULL:
+    case ERROR_HANDLE_DISK_FULL:
+      return ENOSPC;
+    case ERROR_INVALID_NAME:
+    case ERROR_FILENAME_EXCED_RANGE:
+      return EINVAL;
+    case ERROR_NOT_ENOUGH_MEMORY:
+    case ERROR_OUTOFMEMORY:
+      return ENOMEM;
+    default:
+      return EIO;
+  }
+}
+
+std::string FolderOf(const std::string& path) {
+  const size_t start = FileNameStart(path);
+  if (start == 0) return ".";
+  // "C:" and "C:\" stand for folders as they are; "a\b" is "a".
+  if (path[start - 1] == ':' || start == 1) return path.substr(0, start);
+  if (start == 3 && path[1] == ':') return path.substr(0, 3);
+  return path.substr(0, start - 1);
+}
+
+// A name in `folder` that no file has: GetTempFileName creates the file, so
+// the name stays ours; with `keep` false it is removed again, for a move.
+bool NewName(const std::string& folder, bool keep, std::string& name, DWORD& error) {
+  char buf[MAX_PATH + 16];
+  if (GetTempFileNameA(folder.c_str(), "vrp", 0, buf) == 0) {
+    error = GetLastError();
+    return false;
+  }
+  name = buf;
+  if (!keep) DeleteFileA(buf);
+  return true;
+}
+
+// `from` in the place of `to`, whether `to` exists or not.
+DWORD Replace(const std::string& from, const std::string& to) {
+  if (MoveFileExA(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) return 0;
+  const DWORD error = GetLastError();
+  if (error != ERROR_CALL_NOT_IMPLEMENTED) return error;
+  if (GetFileAttributesA(to.c_str()) == INVALID_FILE_ATTRIBUTES) return MoveFileA(from.c_str(), to.c_str()) ? 0 : GetLastError();
+  std::string aside;
+  DWORD e = 0;
+  if (!NewName(FolderOf(to), false, aside, e)) return e;
+  if (!MoveFileA(to.c_str(), aside.c_str())) return GetLastError();
+  if (!MoveFileA(from.c_str(), to.c_str())) {
+    e = GetLastError();
+    MoveFileA(aside.c_str(), to.c_str());
+    return e;
+  }
+  DeleteFileA(aside.c_str());
+  return 0;
+}
+
+}  // namespace
+
+OutputFile::OutputFile(std::string path) : path_(std::move(path)) {
+  if (const int error = Open()) Fail(error);
+}
+
+int OutputFile::Open() {
+  const DWORD attributes = GetFileAttributesA(path_.c_str());
+  if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY)) return EISDIR;
+  if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY)) return EACCES;
+  // A device (CON, NUL, a printer port) is written in place.
+  HANDLE h = CreateFileA(path_.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
+                         FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (h != INVALID_HANDLE_VALUE) {
+    const bool device = GetFileType(h) != FILE_TYPE_DISK;
+    CloseHandle(h);
+    if (device) {
+      errno = 0;
+      file_ = std::fopen(path_.c_str(), "wb");
+      return file_ ? 0 : (errno ? errno : EIO);
+    }
+  } else if (attributes != INVALID_FILE_ATTRIBUTES) {
+    return ErrnoOf(GetLastError());  // there, but not to be written (held open, no rights)
+  }
+  DWORD error = 0;
+  if (!NewName(FolderOf(path_), true, temp_, error)) {
+    temp_.clear();
+    return ErrnoOf(error);
+  }
+  errno = 0;
+  file_ = std::fopen(temp_.c_str(), "wb");
+  return file_ ? 0 : (errno ? errno : EIO);
+}
+
+OutputFile::~OutputFile() { Discard(); }
+
+void OutputFile::Fail(int error) {
+  if (error_.empty()) error_ = std::strerror(error ? error : EIO);
+  Discard();
+}
+
+void OutputFile::Discard() {
+  if (file_) std::fclose(file_);
+  file_ = nullptr;
+  if (!temp_.empty()) DeleteFileA(temp_.c_str());
+  temp_.clear();
+}
+
+bool OutputFile::Write(std::string_view bytes) {
+  if (!file_) return false;
+  errno = 0;
+  if (std::fwrite(bytes.data(), 1, bytes.size(), file_) != bytes.size()) {
+    Fail(errno);
+    return false;
+  }
+  return true;
+}
+
+bool OutputFile::Commit() {
+  if (!file_) return false;
+  errno = 0;
+  if (std::fflush(file_) != 0) {
+    Fail(errno);
+    return false;
+  }
+  // Only the new file's bytes are flushed to the disk; a device has none.
+  if (!temp_.empty() && !FlushFileBuffers(reinterpret_cast<HANDLE>(_get_osfhandle(_fileno(file_))))) {
+    Fail(ErrnoOf(GetLastError()));
+    return false;
+  }
+  std::FILE* f = file_;
+  file_ = nullptr;
+  if (std::fclose(f) != 0) {
+    Fail(errno);
+    return false;
+  }
+  if (temp_.empty()) return true;
+  const DWORD oldAttributes = GetFileAttributesA(path_.c_str());
+  if (const DWORD error = Replace(temp_, path_)) {
+    Fail(ErrnoOf(error));
+    return false;
+  }
+  temp_.clear();
+  // The old file's hidden or system mark stays with the name.
+  constexpr DWORD kKept = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM;
+  if (oldAttributes != INVALID_FILE_ATTRIBUTES && (oldAttributes & kKept))
+    SetFileAttributesA(path_.c_str(), oldAttributes & (kKept | FILE_ATTRIBUTE_ARCHIVE));
+  return true;
+}
+
+bool WriteOutputFile(const std::string& path, std::string_view bytes, std::string& error) {
+  OutputFile out(path);
+  const bool ok = out.Write(bytes) && out.Commit();
+  error = out.Error();
+  return ok;
+}
+
+// Standard output in binary mode: the report's CR LF stay as they are, and
+// no LF becomes CR LF.
+bool WriteStandardOutput(std::string_view bytes, std::string& error) {
+  errno = 0;
+  if (std::fwrite(bytes.data(), 1, bytes.size(), stdout) == bytes.size() && std::fflush(stdout) == 0) return true;
+  error = errno ? std::strerror(errno) : "write failed";
+  return false;
+}
+
+void InitOutputFiles() {
+  _setmode(_fileno(stdout), _O_BINARY);
+  _setmode(_fileno(stderr), _O_BINARY);
+}
+
+}  // namespace vornak
