@@ -15,6 +15,9 @@ out=$("$check" --map "$build/VORNAK95.map" "$build/bin/VORNAK95.EXE" "$build/bin
       "$build/bin/NUVASH32.dll") || fail "our binaries: $(grep FAIL <<<"$out" | head -5)"
 # The start-up code's loop is the one the handler must always perform.
 grep -q 'left to the run-time handler: crt2.o' <<<"$out" || fail "the start-up code's CMOV is not listed: $out"
+# The companion, console start-up and all, the same way.
+out=$("$check" --map "$build/vornak-report.map" "$build/bin/vornak-report.exe") ||
+  fail "vornak-report.exe: $(grep FAIL <<<"$out" | head -5)"
 
 cat > "$dir/pick.c" <<'C'
 int pick(int a, int b, int c) { return c ? a : b; }

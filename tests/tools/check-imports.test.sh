@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# tools/check-imports: our three binaries pass; a binary that calls a
-# function Windows 95 lacks fails with that function's name; a missing or
+# tools/check-imports: our binaries (the companion's too) pass; a binary that
+# calls a function Windows 95 lacks fails with that function's name; a missing or
 # empty reference list fails rather than passing.
 set -uo pipefail
 bin=$1
@@ -12,6 +12,7 @@ fail() { echo "FAIL: $*" >&2; failures=$((failures + 1)); }
 
 binaries=("$bin/VORNAK95.EXE" "$bin/NUVASH32.dll")
 [ -f "$bin/Harlix.dll" ] && binaries+=("$bin/Harlix.dll")
+binaries+=("$bin/vornak-report.exe")
 "$check" "${binaries[@]}" || fail "our binaries: $("$check" "${binaries[@]}" 2>&1 | head -5)"
 
 # The program binds 31 of Harlix.dll's 32 exports, all but HLX_WriteCyrixReg.
