@@ -120,8 +120,12 @@ int OutputFile::Open() {
     return ErrnoOf(GetLastError());  // there, but not to be written (held open, no rights)
   }
   DWORD error = 0;
-  if (!NewName(FolderOf(path_), true, temp_, error)) {
+  const std::string folder = FolderOf(path_);
+  if (!NewName(folder, true, temp_, error)) {
     temp_.clear();
+    // ERROR_DIRECTORY stands for a folder that is missing as for a file in
+    // a folder's place.
+    if (error == ERROR_DIRECTORY && GetFileAttributesA(folder.c_str()) == INVALID_FILE_ATTRIBUTES) return ENOENT;
     return ErrnoOf(error);
   }
   errno = 0;

@@ -1,0 +1,154 @@
+#!/usr/bin/env bash
+# vornak-report.exe under Wine against the native tool, byte for byte: every
+# profile and log under tests/ (and a log of every one- and two-byte code
+# page 932 sequence, and a truncated one) through every output, the error
+# lines and exit statuses of bad input and of outputs that cannot be
+# written, in Wine's default prefix (code page 1252) and in one started with
+# code page 932. Also what only Windows has: backslashes, drive letters and
+# blanks in paths, a read-only target, and a name the ANSI code page cannot
+# hold. Each prefix runs one batch file, so that Wine starts once for it.
+source "$VORNAK_SOURCE/tests/wine/lib.sh"
+native="$VORNAK_NATIVE/vornak-report"
+exe="$VORNAK_BIN/vornak-report.exe"
+[ -x "$native" ] || fail "no native vornak-report at $native (run make native first)"
+[ -f "$exe" ] || fail "no $exe"
+export LC_ALL=C
+src=$VORNAK_SOURCE
+work=$(mktemp -d)
+scratches=()
+cleanup() {
+  for p in "${VORNAK_WINE:-$VORNAK_BUILD/wine}"/default "${VORNAK_WINE:-$VORNAK_BUILD/wine}"/japanese; do
+    WINEPREFIX=$p wineserver -k 2>/dev/null || true
+  done
+  rm -rf "$work" "${scratches[@]}"
+}
+trap cleanup EXIT
+failures=0
+check() { if ! eval "$2"; then echo "FAIL: $1" >&2; failures=$((failures + 1)); fi; }
+
+# The inputs, under the same relative names on both sides.
+inputs=$work/inputs
+mkdir -p "$inputs/in" "$inputs/dir with blanks/sub"
+mapfile -t profiles < <(cd "$src" && find tests/profiles -name '*.profile' -o -name '*.LOG' | LC_ALL=C sort)
+for p in "${profiles[@]}"; do mkdir -p "$inputs/$(dirname "$p")"; cp "$src/$p" "$inputs/$p"; done
+# Every byte from 0x80 as a character of its own, then every lead byte with
+# every trail byte but NUL, CR and LF, one lead byte a line.
+python3 - "$inputs/in/sjis.LOG" <<'PY'
+import sys
+lead = [b for b in range(0x81, 0x100) if b <= 0x9F or 0xE0 <= b <= 0xFC]
+lines = [b"VORNAK for Windows95 [Windows NT/2000 mode]", b" ".join(bytes([b]) for b in range(0x80, 0x100))]
+for a in lead:
+    lines.append(b" ".join(bytes([a, t]) for t in range(1, 0x100) if t not in (0x0A, 0x0D)))
+lines.append(b"cut off at the end \x81")
+open(sys.argv[1], "wb").write(b"".join(l + b"\r\n" for l in lines))
+PY
+head -c 1500 "$src/tests/profiles/live/wine-98.LOG" > "$inputs/in/cut.LOG"
+printf 'VORNAK95-PROFILE 1\nversion = 12xz\n' > "$inputs/in/bad.profile"
+cp "$src/tests/profiles/live/wine-nt.LOG" "$inputs/dir with blanks/sub/A.LOG"
+all="${profiles[*]} in/sjis.LOG in/cut.LOG"
+
+# NAME|ARGUMENTS, the same on both sides (forward slashes), outputs in out/.
+# Pages hold at most eight machines: the inputs in four.
+cases="log|$all
+outline|$all --outline
+logfile|$all --log out/all.log
+documents|$all --json out/all.json --csv out/all.csv
+page1|${profiles[*]:0:6} --html out/page1.html
+page2|${profiles[*]:6:5} --html out/page2.html
+page3|${profiles[*]:11:6} --html out/page3.html
+page4|in/sjis.LOG in/cut.LOG --html -
+json-stdout|in/sjis.LOG --json -
+csv-stdout|in/cut.LOG tests/profiles/cpu/amd-k6.profile --csv -
+bad-input|tests/profiles/cpu/amd-k6.profile in/bad.profile --json out/bad.json
+missing-input|in/none.LOG
+folder-input|in
+missing-folder|in/cut.LOG --json out/no/such/x.json
+folder-target|in/cut.LOG --csv out
+usage|--frobnicate
+help|--help
+version|--version"
+
+# The native side, then the same bytes expected from Windows.
+(cd "$inputs" && mkdir out && while IFS='|' read -r name args; do
+  eval "\"$native\" $args" > "out/$name.stdout" 2> "out/$name.stderr"
+  echo $? > "out/$name.rc"
+done <<<"$cases") || fail "native runs"
+# The Windows-only cases' native counterparts, spelt with slashes.
+(cd "$inputs" && "$native" "dir with blanks/sub/A.LOG" --csv out/blanks.csv &&
+  "$native" "dir with blanks/sub/A.LOG" --outline > out/drive.stdout) || fail "native runs with blanks"
+mv "$inputs/out" "$work/native"
+grep -q 'note: in/cut.LOG is truncated' "$work/native/log.stderr" || fail "the cut log is not truncated natively"
+grep -q $'\xef\xbf\xbd' "$work/native/json-stdout.stdout" || fail "no U+FFFD in the code page 932 log's JSON"
+
+# run_prefix NAME LOCALE CODEPAGE GOOD BAD: the batch under Wine in prefix
+# NAME, started under LOCALE, which gives the ANSI code page CODEPAGE; GOOD is
+# a file name the code page holds, BAD one it does not.
+run_prefix() {
+  local name=$1 locale=$2 codepage=$3 good=$4 bad=$5
+  use_prefix "$name"
+  wineserver -k 2>/dev/null || true  # a wineserver keeps the code page it started with
+  local dir
+  dir=$(mktemp -d "$WINEPREFIX/drive_c/report.XXXXXX")
+  scratches+=("$dir")
+  cp -r "$inputs"/. "$dir"/
+  cp "$exe" "$dir/vornak-report.exe"
+  mkdir "$dir/out" "$dir/replace" "$dir/readonly"
+  cp "$inputs/in/cut.LOG" "$dir/$good"
+  # The look-alike the code page's best fit would make of BAD: never read.
+  cp "$inputs/in/bad.profile" "$dir/$(printf '%s' "$bad" | sed 's/é/e/')"
+  mkdir "$dir/表" && cp "$inputs/in/cut.LOG" "$dir/表/表.LOG"
+  printf 'old\r\n' > "$dir/replace/all.json"
+  printf 'old\r\n' > "$dir/readonly/all.json" && chmod 444 "$dir/readonly/all.json"
+  local drive="C:\\${dir##*/}"
+  {
+    echo '@echo off'
+    while IFS='|' read -r case args; do
+      echo "vornak-report.exe $args > out\\$case.stdout 2> out\\$case.stderr"
+      echo ">out\\$case.rc echo %ERRORLEVEL%"
+    done <<<"$cases"
+    echo 'vornak-report.exe "dir with blanks\sub\A.LOG" --csv "out\blanks.csv"'
+    echo "vornak-report.exe \"$drive\\dir with blanks\\sub\\A.LOG\" --outline > out\\drive.stdout"
+    echo 'vornak-report.exe in/cut.LOG --json replace\all.json'
+    echo '>out\replace.rc echo %ERRORLEVEL%'
+    echo 'vornak-report.exe in/cut.LOG --json readonly\all.json 2> out\readonly.stderr'
+    echo '>out\readonly.rc echo %ERRORLEVEL%'
+    echo 'vornak-report.exe "%GOOD_NAME%" --json out\good.json'
+    [ "$name" = japanese ] && echo 'vornak-report.exe "%DBCS_PATH%" --csv out\dbcs.csv --html out\dbcs.html'
+    echo 'vornak-report.exe "%BAD_NAME%" --json out\bad-name.json > out\bad-name.stdout 2> out\bad-name.stderr'
+    echo '>out\bad-name.rc echo %ERRORLEVEL%'
+    echo 'exit /b 0'
+  } | sed 's/$/\r/' > "$dir/run.cmd"
+  (cd "$dir" && GOOD_NAME=$good BAD_NAME=$bad DBCS_PATH='表\表.LOG' LC_ALL=$locale timeout 500 wine cmd /c run.cmd) ||
+    echo "FAIL: $name: the batch ended with status $?" >&2
+  local out=$dir/out
+  while IFS='|' read -r case args; do
+    for part in stdout stderr; do
+      check "$name: $case: $part as natively" 'cmp -s "$work/native/$case.$part" "$out/$case.$part"'
+    done
+    check "$name: $case: exit status as natively" '[ "$(tr -d "\r " < "$out/$case.rc")" = "$(cat "$work/native/$case.rc")" ]'
+  done <<<"$cases"
+  for f in all.log all.json all.csv page1.html page2.html page3.html; do
+    check "$name: $f as natively" 'cmp -s "$work/native/$f" "$out/$f"'
+  done
+  check "$name: backslashes and blanks" 'tr "\\\\" / < "$out/blanks.csv" | cmp -s "$work/native/blanks.csv" -'
+  check "$name: a drive letter" 'cmp -s "$work/native/drive.stdout" "$out/drive.stdout"'
+  check "$name: an old file replaced whole, nothing left beside it" \
+    '[ "$(tr -d "\r\n " < "$out/replace.rc")" = 0 ] && cmp -s "$dir/replace/all.json" <(cd "$inputs" && "$native" in/cut.LOG --json -) && [ "$(ls -A "$dir/replace")" = all.json ]'
+  check "$name: a read-only target: exit 1, kept, nothing beside it" \
+    '[ "$(tr -d "\r\n " < "$out/readonly.rc")" = 1 ] && grep -q "cannot write readonly.all.json: Permission denied" "$out/readonly.stderr" && [ "$(cat "$dir/readonly/all.json")" = $'"'"'old\r'"'"' ] && [ "$(ls -A "$dir/readonly")" = all.json ]'
+  check "$name: a name the code page holds" \
+    '(cd "$dir" && "$native" "$good" --json -) | cmp -s - "$out/good.json"'
+  [ "$name" = japanese ] && check "$name: a trail byte 0x5C in the folder's name" \
+    '(cd "$dir" && "$native" "表/表.LOG" --csv - | sed "s|表/表|表\\\\表|") | cmp -s - "$out/dbcs.csv" && (cd "$dir" && "$native" "表/表.LOG" --html -) | sed "s|表/表|表\\\\表|g" | cmp -s - "$out/dbcs.html"'
+  check "$name: a name the code page cannot hold: exit 2, a message, nothing written" \
+    '[ "$(tr -d "\r\n " < "$out/bad-name.rc")" = 2 ] && grep -q "^vornak-report: the name .* has characters that code page $codepage cannot hold" "$out/bad-name.stderr" && [ ! -e "$out/bad-name.json" ] && [ ! -s "$out/bad-name.stdout" ]'
+  local leftovers
+  leftovers=$(find "$dir" -iname 'vrp*.tmp')
+  check "$name: no temporary file left: $leftovers" '[ -z "$leftovers" ]'
+  wineserver -k 2>/dev/null || true
+}
+
+run_prefix default C.UTF-8 1252 café.LOG 表é.LOG
+run_prefix japanese ja_JP.UTF-8 932 表.LOG 表é.LOG
+[ $failures = 0 ] && echo "report-exe: ok"
+exit $failures
