@@ -1,10 +1,7 @@
-// The output files through Win32 handles: the new file is made in the
-// target's folder (GetTempFileName, which creates it, so no other program
-// can have put a file there first) and moved over the target with
-// MoveFileEx. Windows 95, 98 and Me export MoveFileEx but do not implement
-// it: there the old file is first moved aside under a name of its own, the
-// new one moved in, and the old one deleted, or moved back when the new one
-// could not take its place.
+// The output files on Windows: the new file is made in the target's folder
+// (GetTempFileName, which creates it, so no other program can have put a
+// file there first), written through the C runtime, flushed, and put in the
+// target's place (replace_file.h).
 //
 // Failures are reported with the C library's texts for the matching errno,
 // so that the messages read as the native build's.
@@ -17,7 +14,7 @@
 #include <cerrno>
 #include <cstring>
 
-#include "vornak-report/file_names.h"
+#include "vornak-report/win32/replace_file.h"
 
 namespace vornak {
 
@@ -52,47 +49,6 @@ int ErrnoOf(DWORD error) {
     default:
       return EIO;
   }
-}
-
-std::string FolderOf(const std::string& path) {
-  const size_t start = FileNameStart(path);
-  if (start == 0) return ".";
-  // "C:" and "C:\" stand for folders as they are; "a\b" is "a".
-  if (path[start - 1] == ':' || start == 1) return path.substr(0, start);
-  if (start == 3 && path[1] == ':') return path.substr(0, 3);
-  return path.substr(0, start - 1);
-}
-
-// A name in `folder` that no file has: GetTempFileName creates the file, so
-// the name stays ours; with `keep` false it is removed again, for a move.
-bool NewName(const std::string& folder, bool keep, std::string& name, DWORD& error) {
-  char buf[MAX_PATH + 16];
-  if (GetTempFileNameA(folder.c_str(), "vrp", 0, buf) == 0) {
-    error = GetLastError();
-    return false;
-  }
-  name = buf;
-  if (!keep) DeleteFileA(buf);
-  return true;
-}
-
-// `from` in the place of `to`, whether `to` exists or not.
-DWORD Replace(const std::string& from, const std::string& to) {
-  if (MoveFileExA(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) return 0;
-  const DWORD error = GetLastError();
-  if (error != ERROR_CALL_NOT_IMPLEMENTED) return error;
-  if (GetFileAttributesA(to.c_str()) == INVALID_FILE_ATTRIBUTES) return MoveFileA(from.c_str(), to.c_str()) ? 0 : GetLastError();
-  std::string aside;
-  DWORD e = 0;
-  if (!NewName(FolderOf(to), false, aside, e)) return e;
-  if (!MoveFileA(to.c_str(), aside.c_str())) return GetLastError();
-  if (!MoveFileA(from.c_str(), to.c_str())) {
-    e = GetLastError();
-    MoveFileA(aside.c_str(), to.c_str());
-    return e;
-  }
-  DeleteFileA(aside.c_str());
-  return 0;
 }
 
 }  // namespace
@@ -177,7 +133,7 @@ bool OutputFile::Commit() {
   }
   if (temp_.empty()) return true;
   const DWORD oldAttributes = GetFileAttributesA(path_.c_str());
-  if (const DWORD error = Replace(temp_, path_)) {
+  if (const DWORD error = PutInPlace(temp_, path_)) {
     Fail(ErrnoOf(error));
     return false;
   }

@@ -1,0 +1,106 @@
+// PutInPlace under Wine, with MoveFileEx as Windows 95, 98 and Me have it
+// (not implemented) and as later systems do: the target replaced whole or
+// left as it was, and no file of ours left beside it. Prints each failure;
+// the exit status is their number.
+#include <windows.h>
+
+#include <cstdio>
+#include <cstring>
+#include <string>
+
+#include "vornak-report/win32/replace_file.h"
+
+namespace {
+
+int failures = 0;
+
+void Expect(bool ok, const char* name, const char* what) {
+  if (ok) return;
+  std::printf("FAIL: %s: %s\n", name, what);
+  ++failures;
+}
+
+BOOL WINAPI NotImplemented(LPCSTR, LPCSTR, DWORD) {
+  SetLastError(ERROR_CALL_NOT_IMPLEMENTED);
+  return FALSE;
+}
+
+void Put(const std::string& path, const char* text) {
+  HANDLE h = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+  DWORD n;
+  WriteFile(h, text, static_cast<DWORD>(std::strlen(text)), &n, nullptr);
+  CloseHandle(h);
+}
+
+// The file's text; "" when there is none.
+std::string Text(const std::string& path) {
+  HANDLE h = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
+                         FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (h == INVALID_HANDLE_VALUE) return "";
+  char buf[64];
+  DWORD n = 0;
+  ReadFile(h, buf, sizeof buf, &n, nullptr);
+  CloseHandle(h);
+  return std::string(buf, n);
+}
+
+int FilesIn(const std::string& folder) {
+  WIN32_FIND_DATAA f;
+  HANDLE h = FindFirstFileA((folder + "\\*").c_str(), &f);
+  int n = 0;
+  if (h == INVALID_HANDLE_VALUE) return 0;
+  do n += f.cFileName[0] != '.';
+  while (FindNextFileA(h, &f));
+  FindClose(h);
+  return n;
+}
+
+}  // namespace
+
+int main() {
+  struct Case {
+    const char* name;
+    bool systemMove;   // MoveFileEx as NT has it
+    bool oldTarget;    // a file to replace
+    bool newFile;      // the new file is there to move
+    bool targetHeld;   // another program has the target open
+    DWORD error;       // what PutInPlace returns
+    const char* after; // the target's text afterwards
+    int files;         // files in the folder afterwards
+  };
+  const Case cases[] = {
+      {"MoveFileEx replaces", true, true, true, false, 0, "new", 1},
+      {"no MoveFileEx, no old file", false, false, true, false, 0, "new", 1},
+      {"no MoveFileEx, an old file", false, true, true, false, 0, "new", 1},
+      {"no MoveFileEx, the new file gone", false, true, false, false, ERROR_FILE_NOT_FOUND, "old", 1},
+      {"no MoveFileEx, the old file held open", false, true, true, true, ERROR_SHARING_VIOLATION, "old", 2},
+  };
+  char temp[MAX_PATH];
+  GetCurrentDirectoryA(sizeof temp, temp);
+  int number = 0;
+  for (const Case& c : cases) {
+    const std::string folder = std::string(temp) + "\\case" + std::to_string(++number);
+    CreateDirectoryA(folder.c_str(), nullptr);
+    const std::string target = folder + "\\out.json", from = folder + "\\new.tmp";
+    if (c.oldTarget) Put(target, "old");
+    if (c.newFile) Put(from, "new");
+    HANDLE held = c.targetHeld ? CreateFileA(target.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                                             FILE_ATTRIBUTE_NORMAL, nullptr)
+                               : INVALID_HANDLE_VALUE;
+    const DWORD error = vornak::PutInPlace(from, target, c.systemMove ? MoveFileExA : NotImplemented);
+    if (held != INVALID_HANDLE_VALUE) CloseHandle(held);
+    Expect(error == c.error, c.name, ("returned " + std::to_string(error)).c_str());
+    Expect(Text(target) == c.after, c.name, ("the target reads \"" + Text(target) + "\"").c_str());
+    Expect(FilesIn(folder) == c.files, c.name, (std::to_string(FilesIn(folder)) + " files in the folder").c_str());
+  }
+
+  struct Folder { const char* path; const char* folder; };
+  const Folder folders[] = {
+      {"x.json", "."}, {"C:\\x.json", "C:\\"}, {"C:x.json", "C:"}, {"a\\b/c.json", "a\\b"},
+      {"\\x.json", "\\"}, {"\\\\server\\share\\x", "\\\\server\\share"},
+  };
+  for (const Folder& f : folders)
+    Expect(vornak::FolderOf(f.path) == f.folder, f.path, ("folder " + vornak::FolderOf(f.path)).c_str());
+  std::printf("%d failures\n", failures);
+  return failures;
+}
