@@ -41,17 +41,14 @@ void AppendUtf16(std::string& out, const WCHAR* w, int n) {
 }
 
 // One character of 932 (`n` bytes) as UTF-16, or false when the table has
-// none. Systems that refuse MB_ERR_INVALID_CHARS (before Windows 2000 SP4)
-// give the code page's default character, the middle dot U+30FB, instead;
-// only 0x81 0x45 really is that dot.
+// none. Systems before Windows 2000 SP4 may refuse MB_ERR_INVALID_CHARS, or
+// ignore it and give the code page's default character, the middle dot
+// U+30FB, for a sequence without one: only 0x81 0x45 really is that dot.
 bool Character(const char* bytes, int n, WCHAR& w) {
   WCHAR buf[2];
   int got = MultiByteToWideChar(kShiftJis, MB_ERR_INVALID_CHARS, bytes, n, buf, 2);
-  if (got == 0 && GetLastError() == ERROR_INVALID_FLAGS) {
-    got = MultiByteToWideChar(kShiftJis, 0, bytes, n, buf, 2);
-    if (got == 1 && buf[0] == 0x30FB && !(n == 2 && bytes[0] == '\x81' && bytes[1] == '\x45')) got = 0;
-  }
-  if (got != 1) return false;
+  if (got == 0 && GetLastError() == ERROR_INVALID_FLAGS) got = MultiByteToWideChar(kShiftJis, 0, bytes, n, buf, 2);
+  if (got != 1 || (buf[0] == 0x30FB && !(n == 2 && bytes[0] == '\x81' && bytes[1] == '\x45'))) return false;
   w = buf[0];
   return true;
 }
