@@ -5,8 +5,10 @@
 // the code page (or a lead byte cut off at the end) becomes U+FFFD and the
 // conversion goes on after it: a line is never lost for one bad byte. ASCII
 // is the same in every code page here and is taken as it is; the rest goes
-// through the system's converter (posix/text_converter.cpp: iconv). Without
-// one, the half-width katakana still convert and other bytes become U+FFFD.
+// through the system's converter (posix/text_converter.cpp: iconv;
+// win32/text_converter.cpp: MultiByteToWideChar). Without one (a Windows
+// without the code page 932 table), the half-width katakana still convert
+// and other bytes become U+FFFD.
 #pragma once
 
 #include <string>
