@@ -164,13 +164,26 @@ std::vector<RankingGroup> BuildRankings(const CompareListing& listing, bool char
   return tables;
 }
 
-std::string RankingSvg(const std::vector<RankBar>& bars, const std::string& ariaLabel) {
-  const double W = 620, rowH = 18, top = 4, axisH = 22;
-  const double labelRight = 268, barX = 274, barMaxW = W - barX - 66;
-  const double H = top + rowH * static_cast<double>(bars.size()) + axisH;
+namespace {
+
+// A ranking's geometry, shared by the chart and a machine's mark drawn over
+// the chart of the reference bars alone.
+constexpr double kRankW = 620, kRankRowH = 18, kRankTop = 4, kRankAxisH = 22;
+constexpr double kRankBarX = 274, kRankBarMaxW = kRankW - kRankBarX - 66;
+
+LinearScale RankScale(const std::vector<RankBar>& bars) {
   uint32_t max = 1;
   for (const RankBar& b : bars) max = std::max(max, b.points);
-  const LinearScale scale = NiceScale(max, 5);
+  return NiceScale(max, 5);
+}
+
+}  // namespace
+
+std::string RankingSvg(const std::vector<RankBar>& bars, const std::string& ariaLabel) {
+  const double W = kRankW, rowH = kRankRowH, top = kRankTop, axisH = kRankAxisH;
+  const double labelRight = 268, barX = kRankBarX, barMaxW = kRankBarMaxW;
+  const double H = top + rowH * static_cast<double>(bars.size()) + axisH;
+  const LinearScale scale = RankScale(bars);
   auto width = [&](uint64_t p) { return barMaxW * static_cast<double>(p) / static_cast<double>(scale.top); };
 
   std::string s = "<svg xmlns=\"http://www.w3.org/2000/svg\" class=\"rank\" viewBox=\"0 0 " + Num(W) + " " +
@@ -200,6 +213,33 @@ std::string RankingSvg(const std::vector<RankBar>& bars, const std::string& aria
     s += "<text class=\"" + std::string(mine ? "val labm" : "val") + "\" x=\"" + Num(barX + width(b.points) + 4) +
          "\" y=\"" + Num(y + 13) + "\">" + Thousands(b.points) + "</text></g>\n";
   }
+  return s + "</svg>";
+}
+
+std::string RankingOverlaySvg(const std::vector<RankBar>& references, const std::string& image,
+                              const RankBar& machine, const std::string& ariaLabel) {
+  const double H = kRankTop + kRankRowH * static_cast<double>(references.size()) + kRankAxisH;
+  const LinearScale scale = RankScale(references);
+  // Past the axis' end the mark stays at the end, its text saying how far.
+  const double share = std::min(1.0, static_cast<double>(machine.points) / static_cast<double>(scale.top));
+  const double x = kRankBarX + kRankBarMaxW * share;
+  size_t above = 0;
+  for (const RankBar& r : references) above += r.points > machine.points;
+  const double y = kRankTop + kRankRowH * static_cast<double>(above);
+  const char* colour = StyleOf(machine.machine < 0 ? 0 : static_cast<size_t>(machine.machine)).colour;
+  const bool left = x > kRankW * 0.62;
+  std::string s = "<svg xmlns=\"http://www.w3.org/2000/svg\" class=\"rank\" viewBox=\"0 0 " + Num(kRankW) + " " +
+                  Num(H) + "\" width=\"" + Num(kRankW) + "\" height=\"" + Num(H) + "\" role=\"img\" aria-label=\"" +
+                  Escape(ariaLabel) + "\">\n<image href=\"" + Escape(image) + "\" x=\"0\" y=\"0\" width=\"" +
+                  Num(kRankW) + "\" height=\"" + Num(H) + "\"/>\n";
+  s += "<g class=\"mine\"><title>" + Escape(machine.detail) + "</title><line x1=\"" + Num(x) + "\" y1=\"" +
+       Num(kRankTop) + "\" x2=\"" + Num(x) + "\" y2=\"" + Num(H - kRankAxisH) + "\" stroke=\"" + colour +
+       "\" stroke-width=\"2\"/><circle cx=\"" + Num(x) + "\" cy=\"" + Num(y) + "\" r=\"5\" fill=\"" + colour +
+       "\" stroke=\"#222\" stroke-width=\"0.8\"/><text class=\"val labm\" x=\"" + Num(left ? x - 8 : x + 8) +
+       "\" y=\"" + Num(y + 4) + "\"" + (left ? " text-anchor=\"end\"" : "") +
+       " stroke=\"#fff\" stroke-width=\"3\" paint-order=\"stroke\">" + Escape(Shorten(machine.label, 36)) + " " +
+       Thousands(machine.points) + (share >= 1.0 && machine.points > scale.top ? " \xE2\x86\x92" : "") +
+       "</text></g>\n";
   return s + "</svg>";
 }
 
