@@ -218,28 +218,29 @@ std::string RankingSvg(const std::vector<RankBar>& bars, const std::string& aria
 
 std::string RankingOverlaySvg(const std::vector<RankBar>& references, const std::string& image,
                               const RankBar& machine, const std::string& ariaLabel) {
-  const double H = kRankTop + kRankRowH * static_cast<double>(references.size()) + kRankAxisH;
+  // The machine's bar on a row of its own above the image, a line from its
+  // end down through the reference bars, a dot where its row would be.
+  const double rowH = kRankRowH, H = rowH + kRankTop + rowH * static_cast<double>(references.size()) + kRankAxisH;
   const LinearScale scale = RankScale(references);
-  // Past the axis' end the mark stays at the end, its text saying how far.
-  const double share = std::min(1.0, static_cast<double>(machine.points) / static_cast<double>(scale.top));
-  const double x = kRankBarX + kRankBarMaxW * share;
+  const bool past = machine.points > scale.top;  // past the axis' end: the bar stops there
+  const double x = kRankBarX + kRankBarMaxW * (past ? 1.0 : static_cast<double>(machine.points) / static_cast<double>(scale.top));
   size_t above = 0;
   for (const RankBar& r : references) above += r.points > machine.points;
-  const double y = kRankTop + kRankRowH * static_cast<double>(above);
-  const char* colour = StyleOf(machine.machine < 0 ? 0 : static_cast<size_t>(machine.machine)).colour;
-  const bool left = x > kRankW * 0.62;
+  const double y = rowH + kRankTop + rowH * static_cast<double>(above);
+  const MachineStyle& st = StyleOf(machine.machine < 0 ? 0 : static_cast<size_t>(machine.machine));
   std::string s = "<svg xmlns=\"http://www.w3.org/2000/svg\" class=\"rank\" viewBox=\"0 0 " + Num(kRankW) + " " +
                   Num(H) + "\" width=\"" + Num(kRankW) + "\" height=\"" + Num(H) + "\" role=\"img\" aria-label=\"" +
-                  Escape(ariaLabel) + "\">\n<image href=\"" + Escape(image) + "\" x=\"0\" y=\"0\" width=\"" +
-                  Num(kRankW) + "\" height=\"" + Num(H) + "\"/>\n";
-  s += "<g class=\"mine\"><title>" + Escape(machine.detail) + "</title><line x1=\"" + Num(x) + "\" y1=\"" +
-       Num(kRankTop) + "\" x2=\"" + Num(x) + "\" y2=\"" + Num(H - kRankAxisH) + "\" stroke=\"" + colour +
-       "\" stroke-width=\"2\"/><circle cx=\"" + Num(x) + "\" cy=\"" + Num(y) + "\" r=\"5\" fill=\"" + colour +
-       "\" stroke=\"#222\" stroke-width=\"0.8\"/><text class=\"val labm\" x=\"" + Num(left ? x - 8 : x + 8) +
-       "\" y=\"" + Num(y + 4) + "\"" + (left ? " text-anchor=\"end\"" : "") +
-       " stroke=\"#fff\" stroke-width=\"3\" paint-order=\"stroke\">" + Escape(Shorten(machine.label, 36)) + " " +
-       Thousands(machine.points) + (share >= 1.0 && machine.points > scale.top ? " \xE2\x86\x92" : "") +
-       "</text></g>\n";
+                  Escape(ariaLabel) + "\">\n<image href=\"" + Escape(image) + "\" x=\"0\" y=\"" + Num(rowH) +
+                  "\" width=\"" + Num(kRankW) + "\" height=\"" + Num(H - rowH) + "\"/>\n";
+  s += "<g class=\"mine\"><title>" + Escape(machine.detail) + "</title><rect x=\"0\" y=\"0\" width=\"" + Num(kRankW) +
+       "\" height=\"" + Num(rowH) + "\" fill=\"" + st.tint + "\"/><text class=\"lab labm\" x=\"268\" y=\"13\" "
+       "text-anchor=\"end\">" + Escape(Shorten(machine.label, 36)) + "</text><rect x=\"" + Num(kRankBarX) +
+       "\" y=\"3\" width=\"" + Num(x - kRankBarX) + "\" height=\"" + Num(rowH - 6) + "\" fill=\"" + st.colour +
+       "\" stroke=\"#222\" stroke-width=\"0.8\"/><text class=\"val labm\" x=\"" + Num(x + 4) + "\" y=\"13\">" +
+       Thousands(machine.points) + (past ? " \xE2\x86\x92" : "") + "</text><line x1=\"" + Num(x) + "\" y1=\"" +
+       Num(rowH - 3) + "\" x2=\"" + Num(x) + "\" y2=\"" + Num(H - kRankAxisH) + "\" stroke=\"" + st.colour +
+       "\" stroke-width=\"1.5\" stroke-dasharray=\"4 3\"/><circle cx=\"" + Num(x) + "\" cy=\"" + Num(y) +
+       "\" r=\"4\" fill=\"" + st.colour + "\" stroke=\"#222\" stroke-width=\"0.8\"/></g>\n";
   return s + "</svg>";
 }
 
