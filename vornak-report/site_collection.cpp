@@ -67,7 +67,8 @@ std::vector<Rank> RankValues(const std::vector<std::optional<uint32_t>>& values,
 NeighbourFinder::NeighbourFinder(const std::vector<Figures>& machines) {
   auto log = [](const std::optional<uint32_t>& p) -> std::optional<double> {
     if (!p) return std::nullopt;
-    return std::log(static_cast<double>(*p) + 1.0);
+    // 0 points (a time past 50,000,000 ms) sit with 1 point, at the scale's end.
+    return std::log(static_cast<double>(std::max<uint32_t>(*p, 1)));
   };
   for (const Figures& f : machines) points_.push_back({f.bench, log(f.integer), log(f.floating)});
 }
@@ -87,7 +88,8 @@ std::vector<size_t> NeighbourFinder::Near(size_t self, size_t count) const {
       d += delta * delta;
       ++shared;
     }
-    if (shared) near.emplace_back(d, j);
+    // Rounded, so that distances equal but for the last bits tie.
+    if (shared) near.emplace_back(std::round(d * 1e9), j);
   }
   const size_t n = std::min(count, near.size());
   std::partial_sort(near.begin(), near.begin() + static_cast<std::ptrdiff_t>(n), near.end());

@@ -67,7 +67,7 @@ class NeighbourFinder {
  private:
   struct Point {
     html::ProcessorBench bench;
-    std::optional<double> integer, floating;  // log(points + 1)
+    std::optional<double> integer, floating;  // log(points), 0 for 0
   };
   std::vector<Point> points_;
 };
