@@ -76,10 +76,10 @@ figcaption{font-weight:600;font-size:13px}svg.scatter{width:100%;height:auto}svg
 .tick{font-size:10px;fill:#555}.axt{font-size:12px;fill:#333}.grid{stroke:#e2e2e2}.axis{stroke:#777}
 .ref{fill:#b4b4b4;stroke:#777;stroke-width:.6}.dot{fill:#0072B2;fill-opacity:.75;stroke:#123;stroke-width:.5}
 #search{margin:8px 0}#filter{font:inherit;padding:3px 6px;width:24em}
-table{border-collapse:collapse;font-size:12.5px;width:100%}th,td{border:1px solid #ccc;padding:3px 6px;text-align:left;vertical-align:top}
+table{border-collapse:collapse;font-size:12px;width:100%}th,td{border:1px solid #ccc;padding:3px 5px;text-align:left;vertical-align:top}
 thead th{background:#eee;position:sticky;top:0;cursor:pointer;user-select:none}
 th[aria-sort=ascending]::after{content:" \25B2"}th[aria-sort=descending]::after{content:" \25BC"}
-td.n,th.n{text-align:right}td.f{color:#555;overflow-wrap:anywhere;min-width:12em;max-width:22em}tbody tr:nth-child(even){background:#f8f8f8}
+td.n,th.n{text-align:right}td.f{color:#555;overflow-wrap:anywhere;min-width:11em;max-width:14em}td:first-child{max-width:12em;overflow-wrap:anywhere}.wide{overflow-x:auto}tbody tr:nth-child(even){background:#f8f8f8}
 )";
 
 std::string Num(double v) {
@@ -113,7 +113,7 @@ struct Dot {
 
 // Integer against floating-point points, on linear axes from 0.
 std::string Scatter(const std::vector<Dot>& refs, const std::vector<Dot>& dots, const std::string& aria) {
-  const double W = 640, H = 420, left = 64, right = 16, top = 10, bottom = 44;
+  const double W = 640, H = 420, left = 64, right = 34, top = 10, bottom = 44;
   uint32_t maxX = 1, maxY = 1;
   for (const auto* set : {&refs, &dots})
     for (const Dot& d : *set) maxX = std::max(maxX, d.x), maxY = std::max(maxY, d.y);
@@ -211,7 +211,7 @@ std::string BuildIndex(const std::vector<SiteEntry>& machines, const SiteCounts&
   out += Charts(machines);
   out += "<h2>Machines</h2>\n<p id=\"search\" hidden><label>Filter by processor, vendor or Windows: <input "
          "id=\"filter\" type=\"search\" autocomplete=\"off\"></label> <span id=\"shown\"></span></p>\n";
-  out += "<table id=\"machines\">\n<thead><tr><th>Processor</th><th>Vendor</th><th>Signature</th>"
+  out += "<div class=\"wide\">\n<table id=\"machines\">\n<thead><tr><th>Processor</th><th>Vendor</th><th>Signature</th>"
          "<th class=\"n\">Clock (MHz)</th><th>Windows</th><th class=\"n\">Memory (KB)</th><th>Benchmark</th>"
          "<th class=\"n\">Integer points</th><th class=\"n\">Float points</th><th class=\"n\">Memory 16 KB</th>"
          "<th class=\"n\">Memory 512 KB</th><th class=\"n\">Memory 4 MB</th><th>File</th><th>Truncated</th></tr>"
@@ -228,7 +228,7 @@ std::string BuildIndex(const std::vector<SiteEntry>& machines, const SiteCounts&
            MemoryCell(s, 512) + "</td><td class=\"n\">" + MemoryCell(s, 4096) + "</td><td class=\"f\">" +
            Files(m.files, "<br>") + "</td><td>" + (m.truncated ? "truncated" : "") + "</td></tr>\n";
   }
-  out += "</tbody>\n</table>\n<script>" + std::string(kIndexScript) + "</script>\n</body>\n</html>\n";
+  out += "</tbody>\n</table>\n</div>\n<script>" + std::string(kIndexScript) + "</script>\n</body>\n</html>\n";
   return out;
 }
 
