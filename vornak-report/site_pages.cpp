@@ -79,7 +79,7 @@ figcaption{font-weight:600;font-size:13px}svg.scatter{width:100%;height:auto}svg
 table{border-collapse:collapse;font-size:12px;width:100%}th,td{border:1px solid #ccc;padding:3px 5px;text-align:left;vertical-align:top}
 thead th{background:#eee;position:sticky;top:0;cursor:pointer;user-select:none}
 th[aria-sort=ascending]::after{content:" \25B2"}th[aria-sort=descending]::after{content:" \25BC"}
-td.n,th.n{text-align:right}td.f{color:#555;overflow-wrap:anywhere;min-width:11em;max-width:14em}td:first-child{max-width:12em;overflow-wrap:anywhere}.wide{overflow-x:auto}tbody tr:nth-child(even){background:#f8f8f8}
+td.n,th.n{text-align:right}td.f{color:#555;overflow-wrap:anywhere;min-width:11em;max-width:14em}td:first-child{min-width:11em;max-width:14em;overflow-wrap:anywhere}.wide{overflow-x:auto}tbody tr:nth-child(even){background:#f8f8f8}
 )";
 
 std::string Num(double v) {
