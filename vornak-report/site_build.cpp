@@ -1,6 +1,6 @@
 #include "vornak-report/site_build.h"
 
-#include <algorithm>
+#include <set>
 
 #include "vornak-report/html_page.h"
 #include "vornak-report/report_run.h"
@@ -64,8 +64,10 @@ class SiteRun {
     if (!MakeFolder(site / kPageFolder, error) || !MakeFolder(site / kAssetFolder, error))
       return CannotWrite(site.Path(), error);
 
+    // A file named twice (its folder, and itself) is read once.
+    std::set<std::string> seen;
     for (const std::string& f : files)
-      if (!Read(f, site)) return kExitOutput;
+      if (seen.insert(f).second && !Read(f, site)) return kExitOutput;
     if (entries_.empty()) {
       std::fprintf(err_, "vornak-report: no log or profile found in the inputs: no site written\n");
       return kExitInput;
@@ -116,13 +118,8 @@ class SiteRun {
       const MachineSource source = SourceOf(m);
       const auto [index, added] = duplicates_.Add(m.log);
       if (!added) {
-        // The same file named twice (a folder and a file in it) is no
-        // second finding.
-        std::vector<std::string>& seen = entries_[index].files;
-        if (std::find(seen.begin(), seen.end(), source.Name()) == seen.end()) {
-          seen.push_back(source.Name());
-          ++counts_.duplicates;
-        }
+        entries_[index].files.push_back(source.Name());
+        ++counts_.duplicates;
         continue;
       }
       html::PageMachine pm;

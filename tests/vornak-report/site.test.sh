@@ -86,10 +86,12 @@ check "a folder of the user's: exit 2" '[ $rc = 2 ]'
 check "a folder of the user's: said why" 'grep -q "is no site vornak-report made" "$dir/err"'
 check "a folder of the user's: untouched" '[ "$(ls -A "$dir/home")" = letter.txt ]'
 
-# A new site over the old one: the old pages go.
-"$tool" --site "$dir/out" "$in/club/deeper" 2>"$dir/err"; rc=$?
+# A new site over the old one: the old pages go. A file named twice (in its
+# folder and alone) is no second finding.
+"$tool" --site "$dir/out" "$in/club/deeper" "$in/club/deeper/amd-k6.profile" 2>"$dir/err"; rc=$?
 check "replaced: exit 0" '[ $rc = 0 ]'
 check "replaced: only the new machines" '[ "$(ls "$dir/out/m" | wc -l)" = 3 ]'
+check "replaced: a file named twice is no duplicate" 'grep -q "3 machines from 3 files$" "$dir/err"'
 check "replaced: no old folder left" '! leftover'
 
 [ $failures = 0 ] && echo "site.test.sh: all passed"
