@@ -12,7 +12,6 @@
 #include "test_support.h"
 #include "vornak-report/html_charts.h"
 #include "vornak-report/html_page.h"
-#include "vornak-report/options.h"
 #include "vornak-report/site_collection.h"
 #include "vornak-report/site_files.h"
 #include "vornak-report/site_pages.h"
@@ -100,30 +99,6 @@ TEST(SiteDuplicates, OnlyIdenticalReportsAreOneMachine) {
   EXPECT_EQ(d.Add(""), std::make_pair(size_t{3}, true));
   EXPECT_EQ(d.Add(std::string(1, '\0')), std::make_pair(size_t{4}, true));
   EXPECT_EQ(d.Size(), 5u);
-}
-
-TEST(SiteOptions, SiteTakesAFolderAndNoOtherOutput) {
-  const char* const kAlone = "--site writes a site alone: not with --html, --json, --csv, --log or --outline";
-  const struct {
-    std::vector<std::string> args;
-    const char* error;
-  } kCases[] = {
-      {{"--site", "out", "logs", "--", "-odd.LOG"}, ""},
-      {{"logs", "--site"}, "--site needs a folder"},
-      {{"logs", "--site", "-"}, "--site needs a folder"},
-      {{"logs", "--site", "a", "--site", "b"}, "--site is given twice"},
-      {{"logs", "--site", "a", "--json", "x"}, kAlone},
-      {{"logs", "--site", "a", "--outline"}, kAlone},
-      {{"--site", "a"}, "no log or profile given"},
-  };
-  for (const auto& c : kCases) {
-    std::string error;
-    const std::optional<Options> o = ParseOptions(c.args, error);
-    EXPECT_EQ(error, c.error) << c.args.back();
-    if (o) {
-      EXPECT_EQ(o->inputs, std::vector<std::string>({"logs", "-odd.LOG"}));
-    }
-  }
 }
 
 // A stranger's texts in every place a page puts them.
