@@ -58,6 +58,17 @@ add_test(NAME vornak-report.outputs
 add_test(NAME vornak-report.html-browser
          COMMAND bash ${CMAKE_SOURCE_DIR}/tests/vornak-report/html-browser.test.sh $<TARGET_FILE:vornak-report>)
 set_tests_properties(vornak-report.html-browser PROPERTIES TIMEOUT 300)
+# --site: folders, duplicates, escaping, links, an old site kept whole.
+add_test(NAME vornak-report.site
+         COMMAND bash ${CMAKE_SOURCE_DIR}/tests/vornak-report/site.test.sh $<TARGET_FILE:vornak-report>)
+# The site in Chromium through chromium-driver (Debian's python, which has
+# python3-selenium): sorting, filtering, no console error, no request
+# outside the site; and its canary, the same checks failing on broken sites.
+add_test(NAME vornak-report.site-browser
+         COMMAND /usr/bin/python3 ${CMAKE_SOURCE_DIR}/tests/vornak-report/site_browser_test.py $<TARGET_FILE:vornak-report>)
+add_test(NAME vornak-report.site-browser-canary
+         COMMAND /usr/bin/python3 ${CMAKE_SOURCE_DIR}/tests/vornak-report/site_browser_test.py $<TARGET_FILE:vornak-report> --canary)
+set_tests_properties(vornak-report.site-browser vornak-report.site-browser-canary PROPERTIES TIMEOUT 300)
 
 # tools/apt-backports (used by tools/bootstrap) against sample machines.
 if(NOT VORNAK_SANITIZE)

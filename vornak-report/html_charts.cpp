@@ -163,13 +163,26 @@ std::vector<RankingGroup> BuildRankings(const CompareListing& listing, bool char
   return tables;
 }
 
-std::string RankingSvg(const std::vector<RankBar>& bars, const std::string& ariaLabel) {
-  const double W = 620, rowH = 18, top = 4, axisH = 22;
-  const double labelRight = 268, barX = 274, barMaxW = W - barX - 66;
-  const double H = top + rowH * static_cast<double>(bars.size()) + axisH;
+namespace {
+
+// A ranking's geometry, shared by the chart and a machine's mark drawn over
+// the chart of the reference bars alone.
+constexpr double kRankW = 620, kRankRowH = 18, kRankTop = 4, kRankAxisH = 22;
+constexpr double kRankBarX = 274, kRankBarMaxW = kRankW - kRankBarX - 66;
+
+LinearScale RankScale(const std::vector<RankBar>& bars) {
   uint32_t max = 1;
   for (const RankBar& b : bars) max = std::max(max, b.points);
-  const LinearScale scale = NiceScale(max, 5);
+  return NiceScale(max, 5);
+}
+
+}  // namespace
+
+std::string RankingSvg(const std::vector<RankBar>& bars, const std::string& ariaLabel) {
+  const double W = kRankW, rowH = kRankRowH, top = kRankTop, axisH = kRankAxisH;
+  const double labelRight = 268, barX = kRankBarX, barMaxW = kRankBarMaxW;
+  const double H = top + rowH * static_cast<double>(bars.size()) + axisH;
+  const LinearScale scale = RankScale(bars);
   auto width = [&](uint64_t p) { return barMaxW * static_cast<double>(p) / static_cast<double>(scale.top); };
 
   std::string s = "<svg xmlns=\"http://www.w3.org/2000/svg\" class=\"rank\" viewBox=\"0 0 " + Num(W) + " " +
@@ -199,6 +212,34 @@ std::string RankingSvg(const std::vector<RankBar>& bars, const std::string& aria
     s += "<text class=\"" + std::string(mine ? "val labm" : "val") + "\" x=\"" + Num(barX + width(b.points) + 4) +
          "\" y=\"" + Num(y + 13) + "\">" + Thousands(b.points) + "</text></g>\n";
   }
+  return s + "</svg>";
+}
+
+std::string RankingOverlaySvg(const std::vector<RankBar>& references, const std::string& image,
+                              const RankBar& machine, const std::string& ariaLabel) {
+  // The machine's bar on a row of its own above the image, a line from its
+  // end down through the reference bars, a dot where its row would be.
+  const double rowH = kRankRowH, H = rowH + kRankTop + rowH * static_cast<double>(references.size()) + kRankAxisH;
+  const LinearScale scale = RankScale(references);
+  const bool past = machine.points > scale.top;  // past the axis' end: the bar stops there
+  const double x = kRankBarX + kRankBarMaxW * (past ? 1.0 : static_cast<double>(machine.points) / static_cast<double>(scale.top));
+  size_t above = 0;
+  for (const RankBar& r : references) above += r.points > machine.points;
+  const double y = rowH + kRankTop + rowH * static_cast<double>(above);
+  const MachineStyle& st = StyleOf(machine.machine < 0 ? 0 : static_cast<size_t>(machine.machine));
+  std::string s = "<svg xmlns=\"http://www.w3.org/2000/svg\" class=\"rank\" viewBox=\"0 0 " + Num(kRankW) + " " +
+                  Num(H) + "\" width=\"" + Num(kRankW) + "\" height=\"" + Num(H) + "\" role=\"img\" aria-label=\"" +
+                  Escape(ariaLabel) + "\">\n<image href=\"" + Escape(image) + "\" x=\"0\" y=\"" + Num(rowH) +
+                  "\" width=\"" + Num(kRankW) + "\" height=\"" + Num(H - rowH) + "\"/>\n";
+  s += "<g class=\"mine\"><title>" + Escape(machine.detail) + "</title><rect x=\"0\" y=\"0\" width=\"" + Num(kRankW) +
+       "\" height=\"" + Num(rowH) + "\" fill=\"" + st.tint + "\"/><text class=\"lab labm\" x=\"268\" y=\"13\" "
+       "text-anchor=\"end\">" + Escape(Shorten(machine.label, 36)) + "</text><rect x=\"" + Num(kRankBarX) +
+       "\" y=\"3\" width=\"" + Num(x - kRankBarX) + "\" height=\"" + Num(rowH - 6) + "\" fill=\"" + st.colour +
+       "\" stroke=\"#222\" stroke-width=\"0.8\"/><text class=\"val labm\" x=\"" + Num(x + 4) + "\" y=\"13\">" +
+       Thousands(machine.points) + (past ? " \xE2\x86\x92" : "") + "</text><line x1=\"" + Num(x) + "\" y1=\"" +
+       Num(rowH - 3) + "\" x2=\"" + Num(x) + "\" y2=\"" + Num(H - kRankAxisH) + "\" stroke=\"" + st.colour +
+       "\" stroke-width=\"1.5\" stroke-dasharray=\"4 3\"/><circle cx=\"" + Num(x) + "\" cy=\"" + Num(y) +
+       "\" r=\"4\" fill=\"" + st.colour + "\" stroke=\"#222\" stroke-width=\"0.8\"/></g>\n";
   return s + "</svg>";
 }
 

@@ -69,6 +69,13 @@ std::vector<RankingGroup> BuildRankings(const CompareListing& listing, bool char
 // A horizontal bar chart, one labelled bar per row, machines highlighted.
 std::string RankingSvg(const std::vector<RankBar>& bars, const std::string& ariaLabel);
 
+// A machine's bar above the chart of the reference bars alone, kept in the
+// file `image` (RankingSvg of `references`), with a line from the bar's end
+// down through the reference bars. A site's pages share the reference
+// charts this way.
+std::string RankingOverlaySvg(const std::vector<RankBar>& references, const std::string& image,
+                              const RankBar& machine, const std::string& ariaLabel);
+
 // Block size on a logarithmic axis: equal steps for each doubling.
 struct LogAxis {
   double minKB, maxKB, x0, x1;

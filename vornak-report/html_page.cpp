@@ -1,5 +1,6 @@
 #include "vornak-report/html_page.h"
 
+#include <functional>
 #include <set>
 
 #include "bench/bench_tables.h"
@@ -39,6 +40,13 @@ svg text{font-family:"DejaVu Sans",Arial,"IPAGothic",sans-serif}
 .tree details:not([open])>.has::after{content:"  \25C6 differs inside";font:11px "DejaVu Sans",sans-serif;color:#a04800}
 )";
 
+// The rules of the ranking charts, for their images on a site.
+constexpr const char* kRankingImageStyle =
+    "text{font-family:\"DejaVu Sans\",Arial,\"IPAGothic\",sans-serif}.lab,.val{font-size:11px;fill:#222}"
+    ".tick{font-size:10px;fill:#555}.grid{stroke:#e2e2e2;stroke-width:1}";
+
+std::string RankingPrefix(bool timeStamp) { return timeStamp ? "rank-ts-" : "rank-sp-"; }
+
 std::string MemorySize(uint32_t kb) {
   return kb >= 1024 && kb % 1024 == 0 ? std::to_string(kb / 1024) + " MB" : std::to_string(kb) + " KB";
 }
@@ -54,7 +62,8 @@ std::string DecodedSignature(const std::string& hex) {
 
 class Page {
  public:
-  explicit Page(const std::vector<PageMachine>& machines) : m_(machines), utf8_(TextConverter::From::kFileName) {
+  Page(const std::vector<PageMachine>& machines, const SiteLinks* site)
+      : m_(machines), site_(site), utf8_(TextConverter::From::kFileName) {
     for (const PageMachine& pm : m_) names_.push_back(MachineName(pm.facts, sjis_, utf8_));
   }
 
@@ -62,17 +71,19 @@ class Page {
     std::string title = m_.size() == 1 ? "VORNAK95 report: " + names_[0] : "VORNAK95: " + std::to_string(m_.size()) + " machines compared";
     out_ += "<!DOCTYPE html>\n<html lang=\"en\">\n<head>\n<meta charset=\"utf-8\">\n";
     out_ += "<meta http-equiv=\"Content-Security-Policy\" content=\"default-src 'none'; style-src 'unsafe-inline'; "
-            "img-src 'none'; font-src 'none'; base-uri 'none'; form-action 'none'\">\n";
+            "img-src " + std::string(site_ ? "'self'" : "'none'") + "; font-src 'none'; base-uri 'none'; form-action 'none'\">\n";
     out_ += "<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">\n";
     out_ += "<title>" + Escape(title) + "</title>\n<style>" + std::string(kStyle) + "</style>\n</head>\n<body>\n";
     out_ += "<header>\n<h1>" + Escape(m_.size() == 1 ? std::string("VORNAK95 report") : title) + "</h1>\n";
     out_ += "<p class=\"sub\">Made by vornak-report from ";
     for (size_t i = 0; i < m_.size(); ++i) out_ += (i ? ", " : "") + Escape(utf8_.ToUtf8(m_[i].facts.fileName));
     out_ += ".</p>\n";
+    if (site_) out_ += "<p class=\"sub\"><a href=\"" + Escape(site_->index) + "\">All machines of the collection</a></p>\n";
     Legend();
     for (size_t i = 0; i < m_.size(); ++i)
       if (m_[i].source.truncated) Note(Who(i) + TruncatedNote(m_[i].source));
     out_ += "</header>\n";
+    if (site_) out_ += kCollectionMark;
     // Short to long: the memory chart is one figure, the rankings are many.
     Summary();
     Memory();
@@ -199,19 +210,38 @@ class Page {
            " (the machine hung or was reset during the run), so the report lacks what the run had not written.";
   }
 
-  void Group(const RankingGroup& g) {
+  // A group's chart; on a site's page the reference bars are the shared
+  // image `file` and the machine a mark over it.
+  std::string Chart(const std::vector<RankBar>& bars, const std::vector<RankBar>* refs, const std::string& file,
+                    const std::string& aria) {
+    if (!site_ || !refs) return RankingSvg(bars, aria);
+    for (const RankBar& b : bars)
+      if (b.machine >= 0) return RankingOverlaySvg(*refs, site_->assets + file, b, aria);
+    return "<img class=\"rank\" src=\"" + Escape(site_->assets + file) + "\" alt=\"" + Escape(aria) + "\">";
+  }
+
+  // `ref`: the same group of the reference bars alone (on a site's page);
+  // `count` numbers the groups in the order of the walk, as the shared
+  // images are named (SharedRankingImages).
+  void Group(const RankingGroup& g, const RankingGroup* ref, const std::string& prefix, int& count) {
+    const std::string file = prefix + std::to_string(count++);
     out_ += std::string("<details class=\"group\"") + (g.open ? " open" : "") + "><summary>" + Escape(g.title) +
             "</summary>\n";
     if (!g.integer.empty() || !g.floating.empty()) {
       out_ += "<div class=\"pair\">\n";
       if (!g.integer.empty())
-        out_ += "<figure><figcaption>Integer points</figcaption>\n" + RankingSvg(g.integer, g.title + ", integer points") + "\n</figure>\n";
+        out_ += "<figure><figcaption>Integer points</figcaption>\n" +
+                Chart(g.integer, ref ? &ref->integer : nullptr, file + "-int.svg", g.title + ", integer points") +
+                "\n</figure>\n";
       if (!g.floating.empty())
         out_ += "<figure><figcaption>Floating-point points</figcaption>\n" +
-                RankingSvg(g.floating, g.title + ", floating-point points") + "\n</figure>\n";
+                Chart(g.floating, ref ? &ref->floating : nullptr, file + "-float.svg",
+                      g.title + ", floating-point points") +
+                "\n</figure>\n";
       out_ += "</div>\n";
     }
-    for (const RankingGroup& s : g.groups) Group(s);
+    for (size_t i = 0; i < g.groups.size(); ++i)
+      Group(g.groups[i], ref && i < ref->groups.size() ? &ref->groups[i] : nullptr, prefix, count);
     out_ += "</details>\n";
   }
 
@@ -244,9 +274,13 @@ class Page {
         for (const RankedMachine& r : ranked) which.push_back(r.index);
         Legend(which);
       }
-      for (const RankingGroup& g :
-           BuildRankings(timeStamp ? kTimeStampCompareListing : kSpeedCompareListing, timeStamp, ranked, sjis_))
-        Group(g);
+      const CompareListing& listing = timeStamp ? kTimeStampCompareListing : kSpeedCompareListing;
+      const std::vector<RankingGroup> groups = BuildRankings(listing, timeStamp, ranked, sjis_);
+      std::vector<RankingGroup> refs;
+      if (site_) refs = BuildRankings(listing, timeStamp, {}, sjis_);
+      int count = 0;
+      for (size_t g = 0; g < groups.size(); ++g)
+        Group(groups[g], g < refs.size() ? &refs[g] : nullptr, RankingPrefix(timeStamp), count);
     }
     for (size_t i = 0; i < m_.size(); ++i) {
       const MachineFacts& f = m_[i].facts;
@@ -378,6 +412,7 @@ class Page {
   }
 
   const std::vector<PageMachine>& m_;
+  const SiteLinks* site_;
   TextConverter sjis_;
   TextConverter utf8_;
   std::vector<std::string> names_;  // UTF-8
@@ -413,6 +448,32 @@ std::vector<std::vector<bool>> DifferenceMarks(const std::vector<const std::vect
   return marks;
 }
 
-std::string BuildPage(const std::vector<PageMachine>& machines) { return Page(machines).Build(); }
+std::string BuildPage(const std::vector<PageMachine>& machines, const SiteLinks* site) {
+  return Page(machines, site).Build();
+}
+
+std::vector<std::pair<std::string, std::string>> SharedRankingImages() {
+  std::vector<std::pair<std::string, std::string>> images;
+  TextConverter sjis;
+  for (bool timeStamp : {true, false}) {
+    int count = 0;
+    std::function<void(const RankingGroup&)> walk = [&](const RankingGroup& g) {
+      const std::string file = RankingPrefix(timeStamp) + std::to_string(count++);
+      for (bool integer : {true, false}) {
+        const std::vector<RankBar>& bars = integer ? g.integer : g.floating;
+        if (bars.empty()) continue;
+        std::string svg = RankingSvg(bars, g.title + (integer ? ", integer points" : ", floating-point points"));
+        // An image does not see the page's style: it brings its own.
+        svg.insert(svg.find('>') + 1, std::string("\n<style>") + kRankingImageStyle + "</style>");
+        images.emplace_back(file + (integer ? "-int.svg" : "-float.svg"), std::move(svg));
+      }
+      for (const RankingGroup& s : g.groups) walk(s);
+    };
+    for (const RankingGroup& g :
+         BuildRankings(timeStamp ? kTimeStampCompareListing : kSpeedCompareListing, timeStamp, {}, sjis))
+      walk(g);
+  }
+  return images;
+}
 
 }  // namespace vornak::html

@@ -6,6 +6,7 @@
 #pragma once
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "vornak-report/html_report.h"
@@ -27,6 +28,19 @@ struct PageMachine {
 // With a single report nothing is marked.
 std::vector<std::vector<bool>> DifferenceMarks(const std::vector<const std::vector<ReportLine>*>& reports);
 
-std::string BuildPage(const std::vector<PageMachine>& machines);
+// A page of a site (--site) links back to its index, shares the reference
+// machines' bars with the other pages as images (`assets` the folder's
+// href, ending in '/'), and holds kCollectionMark where the site puts the
+// machine's place in the collection. No log text can make the mark: every
+// '<' of one is escaped.
+struct SiteLinks {
+  std::string index, assets;
+};
+inline constexpr char kCollectionMark[] = "<!--vornak:collection-->\n";
+
+std::string BuildPage(const std::vector<PageMachine>& machines, const SiteLinks* site = nullptr);
+
+// The images of the reference bars a site's pages share: file name and SVG.
+std::vector<std::pair<std::string, std::string>> SharedRankingImages();
 
 }  // namespace vornak::html

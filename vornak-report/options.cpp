@@ -7,6 +7,7 @@ namespace vornak {
 const char kUsage[] =
     "usage: vornak-report INPUT... [--log FILE] [--outline]\n"
     "       vornak-report INPUT... [--html FILE] [--json FILE] [--csv FILE]\n"
+    "       vornak-report --site OUTDIR INPUT...\n"
     "       vornak-report --help | --version\n"
     "\n"
     "Reads VORNAK95.LOG files and machine profiles (VORNAK95.EXE /RECORD), told\n"
@@ -21,6 +22,12 @@ const char kUsage[] =
     "               benchmark charts, the reports as outlines\n"
     "  --json FILE  one JSON document of every machine: source, summary, report\n"
     "  --csv FILE   one CSV row per machine with its summary (UTF-8, RFC 4180)\n"
+    "  --site OUTDIR  a static site of every machine in the inputs, files or\n"
+    "               folders searched through (logs and profiles by content; other\n"
+    "               files skipped and counted; the same run found twice shown\n"
+    "               once): OUTDIR/index.html and a page per machine. OUTDIR is\n"
+    "               replaced whole once the new site is complete; a folder that\n"
+    "               is no earlier site is never replaced\n"
     "  --           what follows is an input, even if it starts with '-'\n"
     "\n"
     "FILE - is standard output. --html, --json and --csv may be given together.\n"
@@ -51,10 +58,14 @@ std::optional<Options> ParseOptions(const std::vector<std::string>& args, std::s
       return o;
     } else if (arg == "--outline") {
       o.outline = true;
-    } else if (arg == "--log" || arg == "--html" || arg == "--json" || arg == "--csv") {
-      std::optional<std::string>& target = arg == "--log" ? o.log : arg == "--html" ? o.html : arg == "--json" ? o.json : o.csv;
-      if (i + 1 == args.size() || args[i + 1].empty()) {
-        error = arg + " needs a file name, or - for standard output";
+    } else if (arg == "--log" || arg == "--html" || arg == "--json" || arg == "--csv" || arg == "--site") {
+      std::optional<std::string>& target = arg == "--log"    ? o.log
+                                           : arg == "--html" ? o.html
+                                           : arg == "--json" ? o.json
+                                           : arg == "--csv"  ? o.csv
+                                                             : o.site;
+      if (i + 1 == args.size() || args[i + 1].empty() || (arg == "--site" && args[i + 1] == "-")) {
+        error = arg == "--site" ? "--site needs a folder" : arg + " needs a file name, or - for standard output";
         return std::nullopt;
       }
       if (target) {
@@ -69,6 +80,10 @@ std::optional<Options> ParseOptions(const std::vector<std::string>& args, std::s
   }
   if (o.inputs.empty()) {
     error = "no log or profile given";
+    return std::nullopt;
+  }
+  if (o.site && (o.html || o.json || o.csv || o.log || o.outline)) {
+    error = "--site writes a site alone: not with --html, --json, --csv, --log or --outline";
     return std::nullopt;
   }
   const bool documents = o.html || o.json || o.csv;

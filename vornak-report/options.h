@@ -13,6 +13,7 @@ struct Options {
   std::vector<std::string> inputs;  // logs and profiles, in order
   // Where each output goes: a file, "-" for standard output, or nothing.
   std::optional<std::string> log, html, json, csv;
+  std::optional<std::string> site;  // a folder: the site of every machine found
   bool outline = false;
   bool help = false, version = false;
 };

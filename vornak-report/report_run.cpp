@@ -5,6 +5,7 @@
 #include "vornak-report/html_page.h"
 #include "vornak-report/output_file.h"
 #include "vornak-report/report_output.h"
+#include "vornak-report/site_build.h"
 
 namespace vornak {
 
@@ -56,6 +57,7 @@ void NoteTruncated(const MachineSource& s, std::FILE* err) {
 }  // namespace
 
 int RunReport(const Options& o, std::FILE* err) {
+  if (o.site) return site::RunSite(*o.site, o.inputs, err);
   std::vector<Target> targets;
   if (o.html) targets.push_back({MakeHtmlOutput(), Destination(*o.html)});
   if (o.json) targets.push_back({MakeJsonOutput(), Destination(*o.json)});

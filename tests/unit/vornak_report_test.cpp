@@ -10,6 +10,7 @@ namespace {
 
 TEST(ReportOptions, WhatACommandLineAsksFor) {
   const char* const kMixed = "--log and --outline write the report itself: not with --html, --json or --csv";
+  const char* const kSiteAlone = "--site writes a site alone: not with --html, --json, --csv, --log or --outline";
   const struct {
     std::vector<std::string> args;
     const char* error;  // "" when the line is taken
@@ -24,6 +25,10 @@ TEST(ReportOptions, WhatACommandLineAsksFor) {
       {{"A.LOG", "--json", "x", "--outline"}, kMixed},
       {{"A.LOG", "--csv", "x", "--log", "y"}, kMixed},
       {{"--json", "x"}, "no log or profile given"},
+      {{"--site", "out", "logs", "--", "-odd.LOG"}, ""},
+      {{"logs", "--site", "-"}, "--site needs a folder"},
+      {{"logs", "--site", "a", "--json", "x"}, kSiteAlone},
+      {{"logs", "--site", "a", "--outline"}, kSiteAlone},
   };
   for (const auto& c : kCases) {
     std::string error;

@@ -1,0 +1,186 @@
+#include "vornak-report/site_files.h"
+
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+
+namespace vornak::site {
+
+namespace {
+
+std::string Join(const std::string& folder, const std::string& name) {
+  return !folder.empty() && folder.back() == '/' ? folder + name : folder + "/" + name;
+}
+
+bool Fail(std::string& error, int e) {
+  error = std::strerror(e);
+  return false;
+}
+
+// Names in a folder but "." and "..", sorted; false if it cannot be read.
+bool Names(const std::string& folder, std::vector<std::string>& names, int& err) {
+  DIR* d = opendir(folder.c_str());
+  if (!d) return err = errno, false;
+  errno = 0;
+  while (const dirent* e = readdir(d)) {
+    if (std::strcmp(e->d_name, ".") != 0 && std::strcmp(e->d_name, "..") != 0) names.push_back(e->d_name);
+    errno = 0;
+  }
+  err = errno;
+  closedir(d);
+  std::sort(names.begin(), names.end());
+  return err == 0;
+}
+
+void Walk(const std::string& path, bool top, std::vector<std::string>& files, std::vector<std::string>& errors) {
+  struct stat st;
+  // The command line's own names are followed, links found inside are not
+  // followed to folders.
+  if ((top ? stat(path.c_str(), &st) : lstat(path.c_str(), &st)) != 0) {
+    errors.push_back(path + ": " + std::strerror(errno));
+    return;
+  }
+  if (S_ISLNK(st.st_mode)) {
+    if (stat(path.c_str(), &st) != 0) return errors.push_back(path + ": " + std::strerror(errno));
+    if (S_ISREG(st.st_mode)) files.push_back(path);
+    return;
+  }
+  if (S_ISREG(st.st_mode)) return files.push_back(path);
+  if (!S_ISDIR(st.st_mode)) return errors.push_back(path + ": not a file or a folder");
+  std::vector<std::string> names;
+  int err = 0;
+  if (!Names(path, names, err)) errors.push_back(path + ": " + std::strerror(err));
+  for (const std::string& n : names) Walk(Join(path, n), false, files, errors);
+}
+
+std::string Parent(const std::string& path) {
+  std::string p = path;
+  while (p.size() > 1 && p.back() == '/') p.pop_back();
+  const size_t slash = p.rfind('/');
+  if (slash == std::string::npos) return ".";
+  return slash == 0 ? "/" : p.substr(0, slash);
+}
+
+std::string Base(const std::string& path) {
+  std::string p = path;
+  while (p.size() > 1 && p.back() == '/') p.pop_back();
+  const size_t slash = p.rfind('/');
+  return slash == std::string::npos ? p : p.substr(slash + 1);
+}
+
+}  // namespace
+
+void ListFiles(const std::string& path, std::vector<std::string>& files, std::vector<std::string>& errors) {
+  Walk(path, true, files, errors);
+}
+
+Place InspectPlace(const std::string& path, const std::string& marker) {
+  struct stat st;
+  if (lstat(path.c_str(), &st) != 0) return errno == ENOENT ? Place::kMissing : Place::kOther;
+  if (!S_ISDIR(st.st_mode)) return Place::kOther;
+  std::vector<std::string> names;
+  int err = 0;
+  if (!Names(path, names, err)) return Place::kOther;
+  if (names.empty()) return Place::kEmptyFolder;
+  return std::binary_search(names.begin(), names.end(), marker) ? Place::kSite : Place::kOther;
+}
+
+std::string MakeFolderBeside(const std::string& target, std::string& error) {
+  std::string pattern = Join(Parent(target), "." + Base(target) + ".new-XXXXXX");
+  if (!mkdtemp(pattern.data())) return Fail(error, errno), std::string();
+  return pattern;
+}
+
+bool MakeFolder(const std::string& path, std::string& error) {
+  return mkdir(path.c_str(), 0777) == 0 || Fail(error, errno);
+}
+
+bool WriteNewFile(const std::string& path, std::string_view bytes, std::string& error) {
+  const int fd = open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+  if (fd < 0) return Fail(error, errno);
+  size_t done = 0;
+  while (done < bytes.size()) {
+    const ssize_t n = write(fd, bytes.data() + done, bytes.size() - done);
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) {
+      const int e = n < 0 ? errno : ENOSPC;
+      close(fd);
+      return Fail(error, e);
+    }
+    done += static_cast<size_t>(n);
+  }
+  return close(fd) == 0 || Fail(error, errno);
+}
+
+bool ReadWholeFile(const std::string& path, std::string& bytes, std::string& error) {
+  const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  if (fd < 0) return Fail(error, errno);
+  bytes.clear();
+  char buf[65536];
+  for (;;) {
+    const ssize_t n = read(fd, buf, sizeof buf);
+    if (n < 0 && errno == EINTR) continue;
+    if (n < 0) {
+      const int e = errno;
+      close(fd);
+      return Fail(error, e);
+    }
+    if (n == 0) break;
+    bytes.append(buf, static_cast<size_t>(n));
+  }
+  close(fd);
+  return true;
+}
+
+bool ReplaceFolder(const std::string& fresh, const std::string& target, std::string& error) {
+  struct stat st;
+  if (lstat(target.c_str(), &st) != 0) {
+    if (errno != ENOENT) return Fail(error, errno);
+    return std::rename(fresh.c_str(), target.c_str()) == 0 || Fail(error, errno);
+  }
+#ifdef RENAME_EXCHANGE
+  // One step: the old site or the new one is there at every moment.
+  if (renameat2(AT_FDCWD, fresh.c_str(), AT_FDCWD, target.c_str(), RENAME_EXCHANGE) == 0) {
+    RemoveTree(fresh);  // now the old site
+    return true;
+  }
+  if (errno != EINVAL && errno != ENOSYS && errno != ENOTSUP) return Fail(error, errno);
+#endif
+  std::string aside = Join(Parent(target), "." + Base(target) + ".old-XXXXXX");
+  if (!mkdtemp(aside.data())) return Fail(error, errno);
+  // mkdtemp's folder only reserves the name; the old site moves onto it.
+  if (std::rename(target.c_str(), aside.c_str()) != 0) {
+    const int e = errno;
+    rmdir(aside.c_str());
+    return Fail(error, e);
+  }
+  if (std::rename(fresh.c_str(), target.c_str()) != 0) {
+    const int e = errno;
+    std::rename(aside.c_str(), target.c_str());
+    return Fail(error, e);
+  }
+  RemoveTree(aside);
+  return true;
+}
+
+void RemoveTree(const std::string& path) {
+  struct stat st;
+  if (lstat(path.c_str(), &st) != 0) return;
+  if (S_ISDIR(st.st_mode)) {
+    std::vector<std::string> names;
+    int err = 0;
+    Names(path, names, err);
+    for (const std::string& n : names) RemoveTree(Join(path, n));
+    rmdir(path.c_str());
+  } else {
+    unlink(path.c_str());
+  }
+}
+
+}  // namespace vornak::site

@@ -1,0 +1,39 @@
+// The file system as --site needs it: folders walked, a site's files
+// written in a new folder, the new folder put in the old site's place. The
+// system calls behind it are posix/site_files.cpp; another system adds its
+// own file beside it.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace vornak::site {
+
+// The regular files at or under `path`, appended to `files` in name order
+// at each level. Links to files are followed, links to folders are not (a
+// link back up would never end). What cannot be read is appended to
+// `errors` as "PATH: reason".
+void ListFiles(const std::string& path, std::vector<std::string>& files, std::vector<std::string>& errors);
+
+// What is at the place a site is to go.
+enum class Place { kMissing, kEmptyFolder, kSite, kOther };
+// kSite: a folder holding the file named `marker`, left by an earlier site.
+Place InspectPlace(const std::string& path, const std::string& marker);
+
+// A new empty folder beside `target` (same parent, so a rename can move it
+// there), hidden by a leading dot. Returns "" and the reason in `error`.
+std::string MakeFolderBeside(const std::string& target, std::string& error);
+bool MakeFolder(const std::string& path, std::string& error);
+// A new file holding `bytes`; false and the reason on any failure.
+bool WriteNewFile(const std::string& path, std::string_view bytes, std::string& error);
+bool ReadWholeFile(const std::string& path, std::string& bytes, std::string& error);
+// Puts the folder `fresh` in the place of `target` (missing, or a folder)
+// and removes the old one. The swap is one atomic step where the system
+// has one; elsewhere the old folder is moved aside first, and put back
+// should the second rename fail.
+bool ReplaceFolder(const std::string& fresh, const std::string& target, std::string& error);
+// Removes a folder and everything in it, not following links. Best effort.
+void RemoveTree(const std::string& path);
+
+}  // namespace vornak::site

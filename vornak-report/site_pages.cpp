@@ -1,0 +1,309 @@
+#include "vornak-report/site_pages.h"
+
+#include <algorithm>
+#include <cstdio>
+
+#include "bench/bench_tables.h"
+#include "vornak-report/html_charts.h"
+#include "vornak-report/html_encoding.h"
+
+namespace vornak::site {
+
+// Sorting and filtering. Without it the table is whole and readable; the
+// filter box shows only once the script runs. Any change here changes the
+// hash below (the site test checks the two agree).
+const char kIndexScript[] = R"JS(
+(function () {
+  var table = document.getElementById('machines'), body = table.tBodies[0];
+  var heads = table.tHead.rows[0].cells, box = document.getElementById('filter');
+  var shown = document.getElementById('shown'), rows = Array.prototype.slice.call(body.rows);
+  var column = -1, direction = 1;
+  rows.forEach(function (r, i) { r.dataset.order = i; });
+  function key(row, i, numeric) {
+    var text = row.cells[i].textContent.trim();
+    if (!numeric) return text === '' ? null : text.toLowerCase();
+    text = text.replace(/,/g, '');
+    return text === '' || isNaN(text) ? null : parseFloat(text);
+  }
+  function sortBy(i) {
+    direction = column === i ? -direction : 1;
+    column = i;
+    var numeric = heads[i].classList.contains('n');
+    var keyed = rows.map(function (r) { return [key(r, i, numeric), +r.dataset.order, r]; });
+    keyed.sort(function (a, b) {
+      if (a[0] === b[0]) return a[1] - b[1];
+      if (a[0] === null) return 1;
+      if (b[0] === null) return -1;
+      return (a[0] < b[0] ? -1 : 1) * direction;
+    });
+    var fragment = document.createDocumentFragment();
+    keyed.forEach(function (k) { fragment.appendChild(k[2]); });
+    body.appendChild(fragment);
+    for (var h = 0; h < heads.length; ++h) heads[h].removeAttribute('aria-sort');
+    heads[i].setAttribute('aria-sort', direction > 0 ? 'ascending' : 'descending');
+  }
+  function filter() {
+    var q = box.value.trim().toLowerCase(), count = 0;
+    rows.forEach(function (r) {
+      var text = (r.cells[0].textContent + '\n' + r.cells[1].textContent + '\n' + r.cells[4].textContent).toLowerCase();
+      r.hidden = q !== '' && text.indexOf(q) < 0;
+      if (!r.hidden) ++count;
+    });
+    shown.textContent = count + ' of ' + rows.length + ' machines shown';
+  }
+  Array.prototype.forEach.call(heads, function (h, i) {
+    h.tabIndex = 0;
+    h.addEventListener('click', function () { sortBy(i); });
+    h.addEventListener('keydown', function (e) { if (e.key === 'Enter' || e.key === ' ') { e.preventDefault(); sortBy(i); } });
+  });
+  box.addEventListener('input', filter);
+  document.getElementById('search').hidden = false;
+  filter();
+})();
+)JS";
+const char kIndexScriptHash[] = "sha256-iIixzvnEIOB9+dQX5Y4uBAlZ+2ToqOdI/I3tiGv9CHY=";
+
+namespace {
+
+using html::Escape;
+using html::Thousands;
+
+constexpr const char* kIndexStyle = R"(
+body{font:14px/1.45 "DejaVu Sans",Arial,"IPAGothic",sans-serif;color:#1c1c1c;margin:0 auto;padding:0 20px 40px;max-width:1500px}
+h1{font-size:22px;margin:18px 0 4px}h2{font-size:18px;margin:24px 0 8px;border-bottom:2px solid #ccc;padding-bottom:3px}
+.sub{color:#555;margin:0 0 8px}.pair{display:flex;flex-wrap:wrap;gap:4px 24px}.pair figure{margin:6px 0;flex:1 1 560px;max-width:680px}
+figcaption{font-weight:600;font-size:13px}svg.scatter{width:100%;height:auto}svg text{font-family:"DejaVu Sans",Arial,sans-serif}
+.tick{font-size:10px;fill:#555}.axt{font-size:12px;fill:#333}.grid{stroke:#e2e2e2}.axis{stroke:#777}
+.ref{fill:#b4b4b4;stroke:#777;stroke-width:.6}.dot{fill:#0072B2;fill-opacity:.75;stroke:#123;stroke-width:.5}
+#search{margin:8px 0}#filter{font:inherit;padding:3px 6px;width:24em}
+table{border-collapse:collapse;font-size:12px;width:100%}th,td{border:1px solid #ccc;padding:3px 5px;text-align:left;vertical-align:top}
+thead th{background:#eee;position:sticky;top:0;cursor:pointer;user-select:none}
+th[aria-sort=ascending]::after{content:" \25B2"}th[aria-sort=descending]::after{content:" \25BC"}
+td.n,th.n{text-align:right}td.f{color:#555;overflow-wrap:anywhere;min-width:11em;max-width:14em}td:first-child{min-width:11em;max-width:14em;overflow-wrap:anywhere}.wide{overflow-x:auto}tbody tr:nth-child(even){background:#f8f8f8}
+)";
+
+std::string Num(double v) {
+  char buf[32];
+  std::snprintf(buf, sizeof buf, "%.1f", v);
+  std::string s = buf;
+  if (s.size() > 2 && s.compare(s.size() - 2, 2, ".0") == 0) s.erase(s.size() - 2);
+  return s;
+}
+
+std::string Opt(const std::optional<std::string>& v) { return v ? Escape(*v) : std::string(); }
+std::string OptNum(const std::optional<int64_t>& v) { return v ? Thousands(static_cast<uint64_t>(*v)) : std::string(); }
+std::string OptNum(const std::optional<uint32_t>& v) { return v ? Thousands(*v) : std::string(); }
+
+std::string Files(const std::vector<std::string>& files, const char* separator) {
+  TextConverter names(TextConverter::From::kFileName);
+  std::string out;
+  for (const std::string& f : files) out += (out.empty() ? "" : separator) + Escape(names.ToUtf8(f));
+  return out;
+}
+
+std::string Trim(const std::string& s) {
+  const size_t b = s.find_first_not_of("- "), e = s.find_last_not_of("- ");
+  return b == std::string::npos ? s : s.substr(b, e - b + 1);
+}
+
+struct Dot {
+  uint32_t x, y;
+  std::string title, href;  // UTF-8; no href for a reference machine
+};
+
+// Integer against floating-point points, on linear axes from 0.
+std::string Scatter(const std::vector<Dot>& refs, const std::vector<Dot>& dots, const std::string& aria) {
+  const double W = 640, H = 420, left = 64, right = 34, top = 10, bottom = 44;
+  uint32_t maxX = 1, maxY = 1;
+  for (const auto* set : {&refs, &dots})
+    for (const Dot& d : *set) maxX = std::max(maxX, d.x), maxY = std::max(maxY, d.y);
+  const html::LinearScale sx = html::NiceScale(maxX, 6), sy = html::NiceScale(maxY, 6);
+  auto X = [&](double v) { return left + (W - left - right) * v / static_cast<double>(sx.top); };
+  auto Y = [&](double v) { return H - bottom - (H - top - bottom) * v / static_cast<double>(sy.top); };
+  std::string s = "<svg class=\"scatter\" viewBox=\"0 0 " + Num(W) + " " + Num(H) + "\" role=\"img\" aria-label=\"" +
+                  Escape(aria) + "\">\n";
+  for (int i = 0; i <= sx.Steps(); ++i) {
+    const double v = static_cast<double>(sx.step * static_cast<uint64_t>(i));
+    s += "<line class=\"grid\" x1=\"" + Num(X(v)) + "\" y1=\"" + Num(top) + "\" x2=\"" + Num(X(v)) + "\" y2=\"" +
+         Num(H - bottom) + "\"/><text class=\"tick\" x=\"" + Num(X(v)) + "\" y=\"" + Num(H - bottom + 14) +
+         "\" text-anchor=\"middle\">" + Thousands(static_cast<uint64_t>(v)) + "</text>\n";
+  }
+  for (int i = 0; i <= sy.Steps(); ++i) {
+    const double v = static_cast<double>(sy.step * static_cast<uint64_t>(i));
+    s += "<line class=\"grid\" x1=\"" + Num(left) + "\" y1=\"" + Num(Y(v)) + "\" x2=\"" + Num(W - right) +
+         "\" y2=\"" + Num(Y(v)) + "\"/><text class=\"tick\" x=\"" + Num(left - 4) + "\" y=\"" + Num(Y(v) + 3) +
+         "\" text-anchor=\"end\">" + Thousands(static_cast<uint64_t>(v)) + "</text>\n";
+  }
+  s += "<text class=\"axt\" x=\"" + Num((left + W - right) / 2) + "\" y=\"" + Num(H - 8) +
+       "\" text-anchor=\"middle\">Integer points</text><text class=\"axt\" transform=\"translate(14 " +
+       Num((top + H - bottom) / 2) + ") rotate(-90)\" text-anchor=\"middle\">Floating-point points</text>\n";
+  for (const Dot& d : refs)
+    s += "<circle class=\"ref\" cx=\"" + Num(X(d.x)) + "\" cy=\"" + Num(Y(d.y)) + "\" r=\"3.5\"><title>" +
+         Escape(d.title) + "</title></circle>\n";
+  for (const Dot& d : dots)
+    s += "<a href=\"" + Escape(d.href) + "\"><circle class=\"dot\" cx=\"" + Num(X(d.x)) + "\" cy=\"" + Num(Y(d.y)) +
+         "\" r=\"3.5\"><title>" + Escape(d.title) + "</title></circle></a>\n";
+  return s + "</svg>";
+}
+
+std::vector<Dot> ReferenceDots(const CompareListing& listing) {
+  TextConverter sjis;
+  std::vector<Dot> dots;
+  for (const CompareEntry& e : listing)
+    if (e.kind == CompareKind::Row)
+      dots.push_back({html::ReferencePoints(e.row.refInt), html::ReferencePoints(e.row.refFloat),
+                      "Reference: " + Trim(sjis.ToUtf8(e.row.label)), {}});
+  return dots;
+}
+
+std::string Charts(const std::vector<SiteEntry>& machines) {
+  std::string out;
+  for (html::ProcessorBench kind : {html::ProcessorBench::TimeStamp, html::ProcessorBench::Speed}) {
+    const bool ts = kind == html::ProcessorBench::TimeStamp;
+    std::vector<Dot> dots;
+    size_t ofKind = 0;
+    for (const SiteEntry& m : machines) {
+      if (m.figures.bench != kind) continue;
+      ++ofKind;
+      if (m.figures.integer && m.figures.floating)
+        dots.push_back({*m.figures.integer, *m.figures.floating,
+                        m.name + ": " + Thousands(*m.figures.integer) + " integer, " + Thousands(*m.figures.floating) +
+                            " floating-point points",
+                        m.page});
+    }
+    if (!ofKind) continue;
+    const std::string what = ts ? "Time-stamp benchmark" : "Speed benchmark";
+    out += "<figure><figcaption>" + what + ": " + Thousands(dots.size()) + " machine" + (dots.size() == 1 ? "" : "s") +
+           (dots.size() < ofKind ? " (" + Thousands(ofKind - dots.size()) + " without both figures not shown)" : "") +
+           "</figcaption>\n" + Scatter(ReferenceDots(ts ? kTimeStampCompareListing : kSpeedCompareListing), dots,
+                                       what + ", integer against floating-point points") +
+           "\n</figure>\n";
+  }
+  return out.empty() ? out : "<div class=\"pair\">\n" + out + "</div>\n";
+}
+
+std::string MemoryCell(const SummaryValues& s, uint32_t kb) {
+  for (const SummaryValues::Memory& m : s.memory)
+    if (m.blockKB == kb) return OptNum(m.points);
+  return {};
+}
+
+}  // namespace
+
+std::string BuildIndex(const std::vector<SiteEntry>& machines, const SiteCounts& counts) {
+  const std::string title = "VORNAK95: a collection of " + Thousands(machines.size()) + " machine" +
+                            (machines.size() == 1 ? "" : "s");
+  std::string out = "<!DOCTYPE html>\n<html lang=\"en\">\n<head>\n<meta charset=\"utf-8\">\n";
+  out += "<meta http-equiv=\"Content-Security-Policy\" content=\"default-src 'none'; style-src 'unsafe-inline'; "
+         "script-src '" + std::string(kIndexScriptHash) + "'; img-src 'none'; font-src 'none'; base-uri 'none'; "
+         "form-action 'none'\">\n";
+  out += "<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">\n<title>" + Escape(title) +
+         "</title>\n<style>" + std::string(kIndexStyle) + "</style>\n</head>\n<body>\n<h1>" + Escape(title) + "</h1>\n";
+  out += "<p class=\"sub\">Made by vornak-report from " + Thousands(counts.files) + " log and profile file" +
+         (counts.files == 1 ? "" : "s");
+  if (counts.duplicates) out += "; " + Thousands(counts.duplicates) + " run" + (counts.duplicates == 1 ? "" : "s") +
+                                " found more than once shown once";
+  if (counts.skipped) out += "; " + Thousands(counts.skipped) + " other file" + (counts.skipped == 1 ? "" : "s") + " skipped";
+  if (counts.unreadable) out += "; " + Thousands(counts.unreadable) + " that could not be read";
+  out += ".</p>\n<h2>Processor benchmark</h2>\n<p>Each dot is a machine (its page a click away); the grey dots are "
+         "the reference machines of the report's compare tables. The time-stamp and the speed benchmarks run "
+         "different kernels, so their points are apart.</p>\n";
+  out += Charts(machines);
+  out += "<h2>Machines</h2>\n<p id=\"search\" hidden><label>Filter by processor, vendor or Windows: <input "
+         "id=\"filter\" type=\"search\" autocomplete=\"off\"></label> <span id=\"shown\"></span></p>\n";
+  out += "<div class=\"wide\">\n<table id=\"machines\">\n<thead><tr><th>Processor</th><th>Vendor</th><th>Signature</th>"
+         "<th class=\"n\">Clock (MHz)</th><th>Windows</th><th class=\"n\">Memory (KB)</th><th>Benchmark</th>"
+         "<th class=\"n\">Integer points</th><th class=\"n\">Float points</th><th class=\"n\">Memory 16 KB</th>"
+         "<th class=\"n\">Memory 512 KB</th><th class=\"n\">Memory 4 MB</th><th>File</th><th>Truncated</th></tr>"
+         "</thead>\n<tbody>\n";
+  for (const SiteEntry& m : machines) {
+    const SummaryValues& s = m.summary;
+    std::string windows = s.windows.value_or("");
+    if (s.platform) windows += (windows.empty() ? "" : " ") + *s.platform;
+    out += "<tr><td><a href=\"" + Escape(m.page) + "\">" + Escape(s.processor.value_or(m.name)) + "</a></td><td>" +
+           Opt(s.vendor) + "</td><td>" + Opt(s.signature) + "</td><td class=\"n\">" + OptNum(s.clockMHz) +
+           "</td><td>" + Escape(windows) + "</td><td class=\"n\">" + OptNum(s.physicalKB) + "</td><td>" +
+           Opt(s.section) + "</td><td class=\"n\">" + OptNum(m.figures.integer) + "</td><td class=\"n\">" +
+           OptNum(m.figures.floating) + "</td><td class=\"n\">" + MemoryCell(s, 16) + "</td><td class=\"n\">" +
+           MemoryCell(s, 512) + "</td><td class=\"n\">" + MemoryCell(s, 4096) + "</td><td class=\"f\">" +
+           Files(m.files, "<br>") + "</td><td>" + (m.truncated ? "truncated" : "") + "</td></tr>\n";
+  }
+  out += "</tbody>\n</table>\n</div>\n<script>" + std::string(kIndexScript) + "</script>\n</body>\n</html>\n";
+  return out;
+}
+
+namespace {
+
+// A name without the name line's "CPU Type : ", whose room a bar's label needs.
+std::string ShortName(const std::string& name) { return name.compare(0, 11, "CPU Type : ") == 0 ? name.substr(11) : name; }
+
+std::string RankText(const Rank& r, const char* among) {
+  if (!r.of) return "not ranked (no measurement)";
+  return Thousands(r.rank) + " of " + Thousands(r.of) + among;
+}
+
+}  // namespace
+
+std::string CollectionSection(const std::vector<SiteEntry>& machines, const std::vector<Standing>& standings,
+                              size_t self) {
+  const SiteEntry& me = machines[self];
+  const Standing& st = standings[self];
+  std::string out = "<section id=\"collection\">\n<h2>In the collection</h2>\n<p>One of " +
+                    Thousands(machines.size()) + " machines of <a href=\"../index.html\">the collection</a>.";
+  if (me.files.size() > 1)
+    out += " The same run was found in " + Thousands(me.files.size()) + " files: " + Files(me.files, ", ") + ".";
+  out += "</p>\n";
+  const char* kind = me.figures.bench == html::ProcessorBench::TimeStamp ? " machines of the time-stamp benchmark"
+                                                                          : " machines of the speed benchmark";
+  out += "<table class=\"summary\">\n<thead><tr><th class=\"corner\">Rank (1 is the fastest)</th><th>Points</th>"
+         "<th>Rank</th></tr></thead>\n<tbody>\n";
+  auto row = [&](const char* label, const std::optional<uint32_t>& v, const Rank& r, const char* among) {
+    out += "<tr><th scope=\"row\">" + std::string(label) + "</th><td>" + (v ? Thousands(*v) : "no measurement") +
+           "</td><td>" + RankText(r, among) + "</td></tr>\n";
+  };
+  row("Integer", me.figures.integer, st.integer, kind);
+  row("Floating-point", me.figures.floating, st.floating, kind);
+  row("Memory, 16 KB blocks", me.figures.mem16K, st.mem16K, "");
+  row("Memory, 512 KB blocks", me.figures.mem512K, st.mem512K, "");
+  row("Memory, 4 MB blocks", me.figures.mem4M, st.mem4M, "");
+  out += "</tbody>\n</table>\n";
+  if (st.neighbours.empty()) {
+    out += me.figures.bench == html::ProcessorBench::None
+               ? "<p class=\"note\">This machine has no processor benchmark, so it has no neighbours in its charts.</p>\n"
+               : "<p class=\"note\">No other machine of the collection ran the same processor benchmark with a figure "
+                 "to compare, so this machine has no neighbours.</p>\n";
+    out += "</section>\n";
+    return out;
+  }
+  // The machine and its neighbours, coloured as the page's machines are.
+  std::vector<size_t> who = {self};
+  who.insert(who.end(), st.neighbours.begin(), st.neighbours.end());
+  out += "<h3>Its " + Thousands(st.neighbours.size()) + " nearest neighbours in integer and floating-point points"
+         "</h3>\n<ul class=\"legend\">\n";
+  for (size_t k = 0; k < who.size(); ++k) {
+    const SiteEntry& m = machines[who[k]];
+    out += "<li><span class=\"swatch\" style=\"background:" + std::string(html::StyleOf(k).colour) + "\"></span><b>" +
+           html::Letter(k) + ":</b> " +
+           (k ? "<a href=\"../" + Escape(m.page) + "\">" + Escape(m.name) + "</a>" : Escape(m.name) + " (this machine)") +
+           "</li>\n";
+  }
+  out += "</ul>\n<div class=\"pair\">\n";
+  for (bool integer : {true, false}) {
+    std::vector<html::RankBar> bars;
+    for (size_t k = 0; k < who.size(); ++k) {
+      const std::optional<uint32_t>& v = integer ? machines[who[k]].figures.integer : machines[who[k]].figures.floating;
+      if (!v) continue;
+      const std::string label = html::Letter(k) + " " + ShortName(machines[who[k]].name);
+      bars.push_back({label, *v, static_cast<int>(k), label + ": " + Thousands(*v) + " points"});
+    }
+    std::stable_sort(bars.begin(), bars.end(), [](const html::RankBar& a, const html::RankBar& b) { return a.points > b.points; });
+    if (bars.empty()) continue;
+    const char* caption = integer ? "Integer points" : "Floating-point points";
+    out += std::string("<figure><figcaption>") + caption + "</figcaption>\n" +
+           html::RankingSvg(bars, std::string("Nearest neighbours, ") + caption) + "\n</figure>\n";
+  }
+  out += "</div>\n</section>\n";
+  return out;
+}
+
+}  // namespace vornak::site

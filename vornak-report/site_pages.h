@@ -1,0 +1,42 @@
+// The pages of a site that only a collection has: its index (one table of
+// every machine, a scatter chart of their points) and, on each machine's
+// page, its place among the others. All texts are UTF-8 and escaped here.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "vornak-report/machine_summary.h"
+#include "vornak-report/site_collection.h"
+
+namespace vornak::site {
+
+struct SiteEntry {
+  std::string name;                // the machine's name, as its page has it
+  std::vector<std::string> files;  // where its run was found (as given)
+  SummaryValues summary;
+  Figures figures;
+  bool truncated = false;
+  std::string page;                // its page's href from the index: "m/12.html"
+};
+
+// What the site was made from, for the index's header.
+struct SiteCounts {
+  size_t files = 0;       // logs and profiles read
+  size_t duplicates = 0;  // runs found again
+  size_t skipped = 0;     // files that are no log or profile
+  size_t unreadable = 0;  // logs and profiles that could not be read
+};
+
+// The index's inline script, and its hash as the policy allows it.
+extern const char kIndexScript[];
+extern const char kIndexScriptHash[];
+
+std::string BuildIndex(const std::vector<SiteEntry>& machines, const SiteCounts& counts);
+
+// The section of machine `self`'s page placing it in the collection. The
+// machines' pages are one folder below the index.
+std::string CollectionSection(const std::vector<SiteEntry>& machines, const std::vector<Standing>& standings,
+                              size_t self);
+
+}  // namespace vornak::site
