@@ -15,43 +15,9 @@
 #include <cstring>
 
 #include "vornak-report/win32/replace_file.h"
+#include "vornak-report/win32/system_error.h"
 
 namespace vornak {
-
-namespace {
-
-int ErrnoOf(DWORD error) {
-  switch (error) {
-    case ERROR_FILE_NOT_FOUND:
-    case ERROR_PATH_NOT_FOUND:
-    case ERROR_INVALID_DRIVE:
-    case ERROR_BAD_NETPATH:
-    case ERROR_BAD_NET_NAME:
-    case ERROR_BAD_PATHNAME:
-      return ENOENT;
-    case ERROR_DIRECTORY:
-      return ENOTDIR;
-    case ERROR_ACCESS_DENIED:
-    case ERROR_SHARING_VIOLATION:
-    case ERROR_LOCK_VIOLATION:
-    case ERROR_WRITE_PROTECT:
-    case ERROR_CURRENT_DIRECTORY:
-      return EACCES;
-    case ERROR_DISK_FULL:
-    case ERROR_HANDLE_DISK_FULL:
-      return ENOSPC;
-    case ERROR_INVALID_NAME:
-    case ERROR_FILENAME_EXCED_RANGE:
-      return EINVAL;
-    case ERROR_NOT_ENOUGH_MEMORY:
-    case ERROR_OUTOFMEMORY:
-      return ENOMEM;
-    default:
-      return EIO;
-  }
-}
-
-}  // namespace
 
 OutputFile::OutputFile(std::string path) : path_(std::move(path)) {
   if (const int error = Open()) Fail(error);
