@@ -35,7 +35,10 @@ const Shape kShapes[kMaxMachines] = {
 constexpr double kPi = 3.14159265358979323846;
 
 std::string Num(double v) {
-  std::string s = FixedOneDecimal(v);
+  // Snapped to thousandths first: the 486 build's x87 and its C library's
+  // log10 differ from the native build's in the last bits, which near a tie
+  // (66.05) would print another tenth; both builds draw the same chart.
+  std::string s = FixedOneDecimal(std::nearbyint(v * 1000.0) / 1000.0);
   if (s.size() > 2 && s.compare(s.size() - 2, 2, ".0") == 0) s.erase(s.size() - 2);
   return s;
 }

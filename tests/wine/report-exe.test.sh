@@ -64,6 +64,7 @@ missing-input|in/none.LOG
 folder-input|in
 missing-folder|in/cut.LOG --json out/no/such/x.json
 folder-target|in/cut.LOG --csv out
+site-refused|in/cut.LOG --site in
 usage|--frobnicate
 help|--help
 version|--version"
@@ -76,6 +77,10 @@ done <<<"$cases") || fail "native runs"
 # The Windows-only cases' native counterparts, spelt with slashes.
 (cd "$inputs" && "$native" "dir with blanks/sub/A.LOG" --csv out/blanks.csv &&
   "$native" "dir with blanks/sub/A.LOG" --outline > out/drive.stdout) || fail "native runs with blanks"
+# A site made, then replaced by one of a file and a folder with blanks.
+(cd "$inputs" && "$native" --site out/site in/cut.LOG > /dev/null 2>&1 &&
+  "$native" --site out/site tests/profiles/cpu/amd-k6.profile in/cut.LOG "dir with blanks" \
+    > out/site.stdout 2> out/site.stderr) || fail "native site"
 mv "$inputs/out" "$work/native"
 grep -q 'note: in/cut.LOG is truncated' "$work/native/log.stderr" || fail "the cut log is not truncated natively"
 grep -q $'\xef\xbf\xbd' "$work/native/json-stdout.stdout" || fail "no U+FFFD in the code page 932 log's JSON"
@@ -108,6 +113,9 @@ run_prefix() {
     done <<<"$cases"
     echo 'vornak-report.exe "dir with blanks\sub\A.LOG" --csv "out\blanks.csv"'
     echo "vornak-report.exe \"$drive\\dir with blanks\\sub\\A.LOG\" --outline > out\\drive.stdout"
+    echo 'vornak-report.exe --site out\site in/cut.LOG > nul 2> nul'
+    echo 'vornak-report.exe --site out\site tests/profiles/cpu/amd-k6.profile in/cut.LOG "dir with blanks" > out\site.stdout 2> out\site.stderr'
+    echo '>out\site.rc echo %ERRORLEVEL%'
     echo 'vornak-report.exe in/cut.LOG --json replace\all.json'
     echo '>out\replace.rc echo %ERRORLEVEL%'
     echo 'vornak-report.exe in/cut.LOG --json readonly\all.json 2> out\readonly.stderr'
@@ -131,6 +139,10 @@ run_prefix() {
     check "$name: $f as natively" 'cmp -s "$work/native/$f" "$out/$f"'
   done
   check "$name: backslashes and blanks" 'tr "\\\\" / < "$out/blanks.csv" | cmp -s "$work/native/blanks.csv" -'
+  # Folders found by the walk are named with backslashes there.
+  check "$name: a site replaced, every file as natively" \
+    '[ "$(tr -d "\r\n " < "$out/site.rc")" = 0 ] && [ "$(cd "$out/site" && find . -type f | sort)" = "$(cd "$work/native/site" && find . -type f | sort)" ] && (cd "$work/native/site" && for f in $(find . -type f); do cmp -s <(tr "\\\\" / < "$f") <(tr "\\\\" / < "$out/site/$f") || exit 1; done) && [ -z "$(find "$out" -maxdepth 1 -name ".site.*")" ]'
+  check "$name: the site's messages" 'tr "\\\\" / < "$out/site.stdout" | cmp -s "$work/native/site.stdout" - && tr "\\\\" / < "$out/site.stderr" | cmp -s "$work/native/site.stderr" -'
   check "$name: a drive letter" 'cmp -s "$work/native/drive.stdout" "$out/drive.stdout"'
   check "$name: an old file replaced whole, nothing left beside it" \
     '[ "$(tr -d "\r\n " < "$out/replace.rc")" = 0 ] && cmp -s "$dir/replace/all.json" <(cd "$inputs" && "$native" in/cut.LOG --json -) && [ "$(ls -A "$dir/replace")" = all.json ]'
