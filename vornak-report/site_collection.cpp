@@ -88,8 +88,10 @@ std::vector<size_t> NeighbourFinder::Near(size_t self, size_t count) const {
       d += delta * delta;
       ++shared;
     }
-    // Rounded, so that distances equal but for the last bits tie.
-    if (shared) near.emplace_back(std::round(d * 1e9), j);
+    // Rounded, so that distances equal but for the last bits tie; by floor,
+    // since the C library's round compares with FCOMI, which the 486 lacks
+    // (d is a sum of squares, never negative).
+    if (shared) near.emplace_back(std::floor(d * 1e9 + 0.5), j);
   }
   const size_t n = std::min(count, near.size());
   std::partial_sort(near.begin(), near.begin() + static_cast<std::ptrdiff_t>(n), near.end());
