@@ -75,11 +75,14 @@ class SiteRun {
     if (!Finish(site)) return kExitOutput;
     if (!ReplaceFolder(site.Path(), outdir_, error)) return CannotWrite(outdir_, error);
     site.Release();
-    std::fprintf(err_, "vornak-report: %s: %zu machines from %zu files", outdir_.c_str(), entries_.size(),
-                 counts_.files);
-    if (counts_.duplicates) std::fprintf(err_, "; %zu runs found again, merged", counts_.duplicates);
-    if (counts_.skipped) std::fprintf(err_, "; %zu other files skipped", counts_.skipped);
-    if (counts_.unreadable) std::fprintf(err_, "; %zu files could not be read", counts_.unreadable);
+    // %u: the C runtime of Windows 95 knows no %zu.
+    std::fprintf(err_, "vornak-report: %s: %u machines from %u files", outdir_.c_str(),
+                 static_cast<unsigned>(entries_.size()), static_cast<unsigned>(counts_.files));
+    if (counts_.duplicates)
+      std::fprintf(err_, "; %u runs found again, merged", static_cast<unsigned>(counts_.duplicates));
+    if (counts_.skipped) std::fprintf(err_, "; %u other files skipped", static_cast<unsigned>(counts_.skipped));
+    if (counts_.unreadable)
+      std::fprintf(err_, "; %u files could not be read", static_cast<unsigned>(counts_.unreadable));
     std::fprintf(err_, "\n");
     return kExitOk;
   }

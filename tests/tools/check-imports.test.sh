@@ -15,6 +15,12 @@ binaries=("$bin/VORNAK95.EXE" "$bin/NUVASH32.dll")
 binaries+=("$bin/vornak-report.exe")
 "$check" "${binaries[@]}" || fail "our binaries: $("$check" "${binaries[@]}" 2>&1 | head -5)"
 
+# The companion's printf is msvcrt.dll's, which on Windows 95 formats no
+# %zu, %lld or %jd: Wine's does, so only the sources can tell.
+formats=$(cd "$here" && grep -rnE '%[-+ #0-9.*]*(z|ll|j|t)[diouxX]' vornak-report app cpu bench probes \
+  --include='*.cpp' --include='*.h' | grep -vE '^[^:]+:[0-9]+: *//')
+[ -z "$formats" ] || fail "formats msvcrt.dll of Windows 95 lacks: $formats"
+
 # The program binds 31 of Harlix.dll's 32 exports, all but HLX_WriteCyrixReg.
 if [ -f "$bin/Harlix.dll" ]; then
   hlx=$(i686-w64-mingw32-objdump -p "$bin/VORNAK95.EXE" | sed -n '/DLL Name: Harlix.dll/,/^$/p' | grep -o 'HLX_[A-Za-z0-9]*')
