@@ -9,7 +9,8 @@
 // there is nothing to replace, and a rename would put a file where the
 // device node was.
 //
-// The system calls behind it are posix/output_file.cpp and win32/output_file.cpp.
+// output_file.cpp is the stream, shared; the system calls behind it are
+// posix/output_file.cpp and win32/output_file.cpp.
 #pragma once
 
 #include <cstdio>
@@ -37,7 +38,11 @@ class OutputFile {
   const std::string& Error() const { return error_; }
 
  private:
-  int Open();  // 0, or the errno of the failure
+  // The system's side; each returns 0 or the errno of the failure.
+  int Open();
+  int SyncNewFile();     // the new file's bytes on the disk
+  int PutNewInPlace();   // the closed new file renamed over the target
+  void RemoveNewFile();  // best effort
   void Fail(int error);
   void Discard();
 

@@ -32,10 +32,6 @@ void SyncFolder(const std::string& folder) {
 
 }  // namespace
 
-OutputFile::OutputFile(std::string path) : path_(std::move(path)) {
-  if (const int error = Open()) Fail(error);
-}
-
 int OutputFile::Open() {
   struct stat st;
   const bool exists = stat(path_.c_str(), &st) == 0;
@@ -81,72 +77,16 @@ int OutputFile::Open() {
   return error;
 }
 
-OutputFile::~OutputFile() { Discard(); }
+// A file system without sync (EINVAL) has nothing to sync.
+int OutputFile::SyncNewFile() { return fsync(fileno(file_)) != 0 && errno != EINVAL ? errno : 0; }
 
-void OutputFile::Fail(int error) {
-  if (error_.empty()) error_ = std::strerror(error ? error : EIO);
-  Discard();
-}
-
-void OutputFile::Discard() {
-  if (file_) std::fclose(file_);
-  file_ = nullptr;
-  if (!temp_.empty()) unlink(temp_.c_str());
-  temp_.clear();
-}
-
-bool OutputFile::Write(std::string_view bytes) {
-  if (!file_) return false;
-  errno = 0;
-  if (std::fwrite(bytes.data(), 1, bytes.size(), file_) != bytes.size()) {
-    Fail(errno);
-    return false;
-  }
-  return true;
-}
-
-bool OutputFile::Commit() {
-  if (!file_) return false;
-  errno = 0;
-  if (std::fflush(file_) != 0) {
-    Fail(errno);
-    return false;
-  }
-  // Only the new file's bytes are synced; a file system without sync
-  // (EINVAL) has nothing to sync.
-  if (!temp_.empty() && fsync(fileno(file_)) != 0 && errno != EINVAL) {
-    Fail(errno);
-    return false;
-  }
-  std::FILE* f = file_;
-  file_ = nullptr;
-  if (std::fclose(f) != 0) {
-    Fail(errno);
-    return false;
-  }
-  if (temp_.empty()) return true;
-  if (std::rename(temp_.c_str(), path_.c_str()) != 0) {
-    Fail(errno);
-    return false;
-  }
-  temp_.clear();
+int OutputFile::PutNewInPlace() {
+  if (std::rename(temp_.c_str(), path_.c_str()) != 0) return errno;
   SyncFolder(FolderOf(path_));
-  return true;
+  return 0;
 }
 
-bool WriteOutputFile(const std::string& path, std::string_view bytes, std::string& error) {
-  OutputFile out(path);
-  const bool ok = out.Write(bytes) && out.Commit();
-  error = out.Error();
-  return ok;
-}
-
-bool WriteStandardOutput(std::string_view bytes, std::string& error) {
-  errno = 0;
-  if (std::fwrite(bytes.data(), 1, bytes.size(), stdout) == bytes.size() && std::fflush(stdout) == 0) return true;
-  error = errno ? std::strerror(errno) : "write failed";
-  return false;
-}
+void OutputFile::RemoveNewFile() { unlink(temp_.c_str()); }
 
 void InitOutputFiles() { std::signal(SIGXFSZ, SIG_IGN); }
 

@@ -19,10 +19,6 @@
 
 namespace vornak {
 
-OutputFile::OutputFile(std::string path) : path_(std::move(path)) {
-  if (const int error = Open()) Fail(error);
-}
-
 int OutputFile::Open() {
   const DWORD attributes = GetFileAttributesA(path_.c_str());
   if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY)) return EISDIR;
@@ -55,78 +51,24 @@ int OutputFile::Open() {
   return file_ ? 0 : (errno ? errno : EIO);
 }
 
-OutputFile::~OutputFile() { Discard(); }
-
-void OutputFile::Fail(int error) {
-  if (error_.empty()) error_ = std::strerror(error ? error : EIO);
-  Discard();
+int OutputFile::SyncNewFile() {
+  return FlushFileBuffers(reinterpret_cast<HANDLE>(_get_osfhandle(_fileno(file_)))) ? 0 : ErrnoOf(GetLastError());
 }
 
-void OutputFile::Discard() {
-  if (file_) std::fclose(file_);
-  file_ = nullptr;
-  if (!temp_.empty()) DeleteFileA(temp_.c_str());
-  temp_.clear();
-}
-
-bool OutputFile::Write(std::string_view bytes) {
-  if (!file_) return false;
-  errno = 0;
-  if (std::fwrite(bytes.data(), 1, bytes.size(), file_) != bytes.size()) {
-    Fail(errno);
-    return false;
-  }
-  return true;
-}
-
-bool OutputFile::Commit() {
-  if (!file_) return false;
-  errno = 0;
-  if (std::fflush(file_) != 0) {
-    Fail(errno);
-    return false;
-  }
-  // Only the new file's bytes are flushed to the disk; a device has none.
-  if (!temp_.empty() && !FlushFileBuffers(reinterpret_cast<HANDLE>(_get_osfhandle(_fileno(file_))))) {
-    Fail(ErrnoOf(GetLastError()));
-    return false;
-  }
-  std::FILE* f = file_;
-  file_ = nullptr;
-  if (std::fclose(f) != 0) {
-    Fail(errno);
-    return false;
-  }
-  if (temp_.empty()) return true;
+int OutputFile::PutNewInPlace() {
   const DWORD oldAttributes = GetFileAttributesA(path_.c_str());
-  if (const DWORD error = PutInPlace(temp_, path_)) {
-    Fail(ErrnoOf(error));
-    return false;
-  }
-  temp_.clear();
+  if (const DWORD error = PutInPlace(temp_, path_)) return ErrnoOf(error);
   // The old file's hidden or system mark stays with the name.
   constexpr DWORD kKept = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM;
   if (oldAttributes != INVALID_FILE_ATTRIBUTES && (oldAttributes & kKept))
     SetFileAttributesA(path_.c_str(), oldAttributes & (kKept | FILE_ATTRIBUTE_ARCHIVE));
-  return true;
+  return 0;
 }
 
-bool WriteOutputFile(const std::string& path, std::string_view bytes, std::string& error) {
-  OutputFile out(path);
-  const bool ok = out.Write(bytes) && out.Commit();
-  error = out.Error();
-  return ok;
-}
+void OutputFile::RemoveNewFile() { DeleteFileA(temp_.c_str()); }
 
 // Standard output in binary mode: the report's CR LF stay as they are, and
 // no LF becomes CR LF.
-bool WriteStandardOutput(std::string_view bytes, std::string& error) {
-  errno = 0;
-  if (std::fwrite(bytes.data(), 1, bytes.size(), stdout) == bytes.size() && std::fflush(stdout) == 0) return true;
-  error = errno ? std::strerror(errno) : "write failed";
-  return false;
-}
-
 void InitOutputFiles() {
   _setmode(_fileno(stdout), _O_BINARY);
   _setmode(_fileno(stderr), _O_BINARY);
