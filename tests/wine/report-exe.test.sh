@@ -122,11 +122,12 @@ run_prefix() {
     echo '>out\readonly.rc echo %ERRORLEVEL%'
     echo 'vornak-report.exe "%GOOD_NAME%" --json out\good.json'
     [ "$name" = japanese ] && echo 'vornak-report.exe "%DBCS_PATH%" --csv out\dbcs.csv --html out\dbcs.html'
+    [ "$name" = japanese ] && echo 'vornak-report.exe --site "%DBCS_SITE%" "%DBCS_FOLDER%" 2> nul'
     echo 'vornak-report.exe "%BAD_NAME%" --json out\bad-name.json > out\bad-name.stdout 2> out\bad-name.stderr'
     echo '>out\bad-name.rc echo %ERRORLEVEL%'
     echo 'exit /b 0'
   } | sed 's/$/\r/' > "$dir/run.cmd"
-  (cd "$dir" && GOOD_NAME=$good BAD_NAME=$bad DBCS_PATH='表\表.LOG' LC_ALL=$locale timeout 500 wine cmd /c run.cmd) ||
+  (cd "$dir" && GOOD_NAME=$good BAD_NAME=$bad DBCS_PATH='表\表.LOG' DBCS_SITE='out\表' DBCS_FOLDER='表' LC_ALL=$locale timeout 500 wine cmd /c run.cmd) ||
     echo "FAIL: $name: the batch ended with status $?" >&2
   local out=$dir/out
   while IFS='|' read -r case args; do
@@ -152,6 +153,8 @@ run_prefix() {
     '(cd "$dir" && "$native" "$good" --json -) | cmp -s - "$out/good.json"'
   [ "$name" = japanese ] && check "$name: a trail byte 0x5C in the folder's name" \
     '(cd "$dir" && "$native" "表/表.LOG" --csv - | sed "s|表/表|表\\\\表|") | cmp -s - "$out/dbcs.csv" && (cd "$dir" && "$native" "表/表.LOG" --html -) | sed "s|表/表|表\\\\表|g" | cmp -s - "$out/dbcs.html"'
+  [ "$name" = japanese ] && check "$name: a site of the folder 表 in out\\表: both names end in the trail byte 0x5C" \
+    '(cd "$dir" && "$native" --site "$work/site932" 表 2> /dev/null) && [ -f "$out/表/index.html" ] && (cd "$work/site932" && for f in $(find . -type f); do cmp -s <(tr "\\\\" / < "$f") <(tr "\\\\" / < "$out/表/$f") || exit 1; done)'
   check "$name: a name the code page cannot hold: exit 2, a message, nothing written" \
     '[ "$(tr -d "\r\n " < "$out/bad-name.rc")" = 2 ] && grep -q "^vornak-report: the name .* has characters that code page $codepage cannot hold" "$out/bad-name.stderr" && [ ! -e "$out/bad-name.json" ] && [ ! -s "$out/bad-name.stdout" ]'
   local leftovers

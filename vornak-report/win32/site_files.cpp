@@ -8,16 +8,20 @@
 #include <algorithm>
 #include <cstring>
 
+#include "vornak-report/file_names.h"
+#include "vornak-report/win32/replace_file.h"
 #include "vornak-report/win32/system_error.h"
 
 namespace vornak::site {
 
 namespace {
 
-bool IsSlash(char c) { return c == '\\' || c == '/'; }
+// Separators are found character by character (file_names.h): a code page
+// 932 name such as 表 ends in the trail byte 0x5C, which is no backslash.
+bool EndsInSeparator(const std::string& path) { return !path.empty() && FileNameStart(path) == path.size(); }
 
 std::string Join(const std::string& folder, const std::string& name) {
-  return !folder.empty() && IsSlash(folder.back()) ? folder + name : folder + "\\" + name;
+  return EndsInSeparator(folder) ? folder + name : folder + "\\" + name;
 }
 
 bool Fail(std::string& error, DWORD code) {
@@ -25,29 +29,18 @@ bool Fail(std::string& error, DWORD code) {
   return false;
 }
 
+// Without its trailing separators, but for a root ("\", "C:\") or a drive.
 std::string Trimmed(const std::string& path) {
   std::string p = path;
-  while (p.size() > 1 && IsSlash(p.back()) && !(p.size() == 3 && p[1] == ':')) p.pop_back();
+  while (p.size() > 1 && EndsInSeparator(p) && p.back() != ':' && !(p.size() == 3 && p[1] == ':')) p.pop_back();
   return p;
 }
 
-size_t LastSlash(const std::string& p) {
-  const size_t at = p.find_last_of("\\/");
-  return at;
-}
-
-std::string Parent(const std::string& path) {
-  const std::string p = Trimmed(path);
-  const size_t slash = LastSlash(p);
-  if (slash == std::string::npos) return p.size() >= 2 && p[1] == ':' ? p.substr(0, 2) : ".";
-  return slash == 0 || (slash == 2 && p[1] == ':') ? p.substr(0, slash + 1) : p.substr(0, slash);
-}
+std::string Parent(const std::string& path) { return FolderOf(Trimmed(path)); }
 
 std::string Base(const std::string& path) {
   const std::string p = Trimmed(path);
-  const size_t slash = LastSlash(p);
-  if (slash != std::string::npos) return p.substr(slash + 1);
-  return p.size() >= 2 && p[1] == ':' ? p.substr(2) : p;
+  return p.substr(FileNameStart(p));
 }
 
 // Names in a folder but "." and "..", sorted, each with whether it is a
