@@ -19,7 +19,7 @@ std::string ReadFileCapped(const std::string& path, size_t cap, const std::strin
   // message for both.
   if (found && S_ISDIR(st.st_mode)) throw InputError(path, 0, std::string("cannot read the file: ") + std::strerror(EISDIR));
   const bool sized = found && S_ISREG(st.st_mode);
-  if (sized && static_cast<unsigned long long>(st.st_size) > cap) throw InputError(path, 0, tooBig);
+  if (sized && static_cast<unsigned long long>(st.st_size) > cap) throw ForeignFileError(path, 0, tooBig);
   errno = 0;
   std::FILE* f = std::fopen(path.c_str(), "rb");
   if (!f) throw InputError(path, 0, std::string("cannot open the file: ") + std::strerror(errno));
@@ -36,7 +36,7 @@ std::string ReadFileCapped(const std::string& path, size_t cap, const std::strin
   if (failed)
     throw InputError(path, 0, std::string("cannot read the file") +
                                   (error ? std::string(": ") + std::strerror(error) : ""));
-  if (bytes.size() > cap) throw InputError(path, 0, tooBig);
+  if (bytes.size() > cap) throw ForeignFileError(path, 0, tooBig);
   return bytes;
 }
 

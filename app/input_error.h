@@ -22,4 +22,12 @@ class InputError : public std::runtime_error {
   std::string message;
 };
 
+// A file that is no log or profile at all (another kind of file, or too
+// large to be one), as against one of ours that is broken: a site of a
+// folder skips the first kind without a word.
+class ForeignFileError : public InputError {
+ public:
+  using InputError::InputError;
+};
+
 }  // namespace vornak

@@ -46,14 +46,14 @@ std::string ReportMachine::Name() const {
 
 std::vector<ReportMachine> ReadReportBytes(const std::string& bytes, const std::string& name) {
   if (bytes.size() > kMaxReportInputBytes)
-    throw InputError(name, 0, std::string("expected ") + kWhat + " of at most " +
+    throw ForeignFileError(name, 0, std::string("expected ") + kWhat + " of at most " +
                                   std::to_string(kMaxReportInputBytes >> 20) + " MB, the file is larger");
   std::vector<ReportMachine> machines;
   if (StartsWith(bytes, profile::kMagic)) {
     machines.push_back(FromProfile(bytes, name));
     return machines;
   }
-  if (!StartsWith(bytes, kLogRootPrefix)) throw InputError(name, 0, "not a VORNAK95 log or profile");
+  if (!StartsWith(bytes, kLogRootPrefix)) throw ForeignFileError(name, 0, "not a VORNAK95 log or profile");
   std::vector<LogRun> runs = ReadLog(bytes, name);
   machines.reserve(runs.size());
   for (LogRun& r : runs) {
