@@ -263,14 +263,16 @@ void PointsRange(const std::vector<MemorySeries>& series, uint32_t& min, uint32_
       }
 }
 
+// Points that span more than a hundredfold (a fast machine's small blocks
+// beside a slow machine's) would flatten the lower lines on a linear axis.
+bool SpansAHundredfold(uint32_t min, uint32_t max) { return min != 0xFFFFFFFF && max / 100 > min; }
+
 }  // namespace
 
 bool LogarithmicPoints(const std::vector<MemorySeries>& series) {
   uint32_t max = 1, min = 0xFFFFFFFF;
   PointsRange(series, min, max);
-  // Points that span more than a hundredfold (a fast machine's small blocks
-  // beside a slow machine's) would flatten the lower lines on a linear axis.
-  return min != 0xFFFFFFFF && max / 100 > min;
+  return SpansAHundredfold(min, max);
 }
 
 LinearScale NiceScale(uint32_t max, int maxSteps) {
@@ -325,7 +327,7 @@ std::string MemorySvg(const std::vector<MemorySeries>& series, size_t machineCou
 
   uint32_t max = 1, min = 0xFFFFFFFF;
   PointsRange(series, min, max);
-  const bool logY = LogarithmicPoints(series);
+  const bool logY = SpansAHundredfold(min, max);
   std::vector<uint64_t> ticks;
   double yLo = 0, yHi = 1;  // the axis ends, as values or as log10 of them
   if (logY) {
