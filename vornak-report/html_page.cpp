@@ -201,10 +201,8 @@ class Page {
 
   // A run the machine did not finish: where its log stops.
   std::string TruncatedNote(const MachineSource& s) {
-    std::string last = s.lastLine;
-    while (!last.empty() && (last.back() == '\n' || last.back() == '\r')) last.pop_back();
     const std::string where = s.lastLineNumber > 0 ? "after line " + Thousands(s.lastLineNumber) + ", \xE2\x80\x9C" +
-                                                         Text(last) + "\xE2\x80\x9D"
+                                                         Text(s.LastLineText()) + "\xE2\x80\x9D"
                                                    : "before its first whole line";
     return " has a truncated run: its log stops " + where +
            " (the machine hung or was reset during the run), so the report lacks what the run had not written.";

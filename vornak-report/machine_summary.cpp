@@ -53,6 +53,12 @@ std::string MachineSource::ShortName() const {
   return s.Name();
 }
 
+std::string MachineSource::LastLineText() const {
+  std::string last = lastLine;
+  while (!last.empty() && (last.back() == '\n' || last.back() == '\r')) last.pop_back();
+  return last;
+}
+
 MachineSource SourceOf(const ReportMachine& m) {
   return {m.file, m.kind, m.run, m.runs, m.truncated, m.lastLineNumber, m.lastLine};
 }

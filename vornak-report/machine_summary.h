@@ -26,6 +26,8 @@ struct MachineSource {
   std::string Name() const;
   // The same without the file's folders: what the page shows.
   std::string ShortName() const;
+  // lastLine without its line end, for a note.
+  std::string LastLineText() const;
 };
 
 MachineSource SourceOf(const ReportMachine& machine);

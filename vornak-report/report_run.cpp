@@ -45,11 +45,9 @@ int CannotWrite(const Destination& d, std::FILE* err) {
 
 void NoteTruncated(const MachineSource& s, std::FILE* err) {
   TextConverter sjis;
-  std::string last = s.lastLine;
-  while (!last.empty() && (last.back() == '\n' || last.back() == '\r')) last.pop_back();
   if (s.lastLineNumber > 0)
     std::fprintf(err, "vornak-report: note: %s is truncated: its last line is line %d: %s\n", s.Name().c_str(),
-                 s.lastLineNumber, sjis.ToUtf8(last).c_str());
+                 s.lastLineNumber, sjis.ToUtf8(s.LastLineText()).c_str());
   else
     std::fprintf(err, "vornak-report: note: %s is truncated before its first whole line\n", s.Name().c_str());
 }
