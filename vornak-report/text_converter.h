@@ -42,7 +42,7 @@ class TextConverter {
 
 inline constexpr std::string_view kReplacementUtf8 = "\xEF\xBF\xBD";  // U+FFFD
 
-// A code point below 0x10000 as UTF-8.
+// A code point as UTF-8.
 void AppendUtf8(std::string& out, unsigned codePoint);
 
 }  // namespace vornak

@@ -27,11 +27,7 @@ void AppendUtf16(std::string& out, const WCHAR* w, int n) {
   for (int i = 0; i < n; ++i) {
     const unsigned c = w[i];
     if (c >= 0xD800 && c <= 0xDBFF && i + 1 < n && w[i + 1] >= 0xDC00 && w[i + 1] <= 0xDFFF) {
-      const unsigned cp = 0x10000 + ((c - 0xD800) << 10) + (w[++i] - 0xDC00);
-      out += static_cast<char>(0xF0 | (cp >> 18));
-      out += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
-      out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-      out += static_cast<char>(0x80 | (cp & 0x3F));
+      AppendUtf8(out, 0x10000 + ((c - 0xD800) << 10) + (w[++i] - 0xDC00));
     } else if (c >= 0xD800 && c <= 0xDFFF) {
       out += kReplacementUtf8;
     } else {
