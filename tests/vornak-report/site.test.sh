@@ -94,5 +94,23 @@ check "replaced: only the new machines" '[ "$(ls "$dir/out/m" | wc -l)" = 3 ]'
 check "replaced: a file named twice is no duplicate" 'grep -q "3 machines from 3 files$" "$dir/err"'
 check "replaced: no old folder left" '! leftover'
 
+# Past the size cap (sparse files: nothing spent): a log, which grows by
+# appending runs, or a profile is named and counted as unreadable; a large
+# file of another kind is skipped without a word.
+cap=$((64 << 20))
+mkdir "$dir/big"
+printf 'VORNAK for Windows95 [' > "$dir/big/grown.LOG"
+printf 'VORNAK95-PROFILE 1\n' > "$dir/big/grown.profile"
+: > "$dir/big/disk.img"
+truncate -s $((cap + 1)) "$dir/big/grown.LOG" "$dir/big/grown.profile" "$dir/big/disk.img"
+"$tool" --site "$dir/bigsite" "$dir/big" "$in/club/deeper/amd-k6.profile" 2>"$dir/err"; rc=$?
+check "too large: exit 0" '[ $rc = 0 ]'
+for f in grown.LOG grown.profile; do
+  check "too large: $f named" 'grep -q "skipped $dir/big/$f: expected a log or profile of at most 64 MB" "$dir/err"'
+done
+check "too large: another kind not named" '! grep -q "img" "$dir/err"'
+check "too large: counted" 'grep -q "1 machines from 1 files; 1 other files skipped; 2 files could not be read$" "$dir/err"'
+rm -rf "$dir/big" "$dir/bigsite"
+
 [ $failures = 0 ] && echo "site.test.sh: all passed"
 exit $((failures > 0))
