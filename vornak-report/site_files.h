@@ -22,7 +22,9 @@ enum class Place { kMissing, kEmptyFolder, kSite, kOther };
 Place InspectPlace(const std::string& path, const std::string& marker);
 
 // A new empty folder beside `target` (same parent, so a rename can move it
-// there), hidden by a leading dot. Returns "" and the reason in `error`.
+// there), hidden by a leading dot, with the mode of the folder at `target`,
+// or the mode a new folder gets when there is none: it becomes the site,
+// which others (a web server) read. Returns "" and the reason in `error`.
 std::string MakeFolderBeside(const std::string& target, std::string& error);
 bool MakeFolder(const std::string& path, std::string& error);
 // A new file holding `bytes`; false and the reason on any failure.

@@ -199,6 +199,35 @@ TEST(SiteFiles, PlacesTellAnOldSiteFromAnythingElse) {
   for (const auto& c : kCases) EXPECT_EQ(InspectPlace(dir.Path(c.name), ".mark"), c.place) << c.name;
 }
 
+// mkdtemp makes a folder for its owner alone; the site's is read by others.
+TEST(SiteFiles, NewFolderTakesTheOldModeOrWhatMkdirGives) {
+  const struct {
+    mode_t umask, parent, old;  // old 0: no folder there
+    mode_t mode;
+  } kCases[] = {
+      {022, 0755, 0, 0755},    {077, 0755, 0, 0700},     {027, 0755, 0, 0750},
+      {022, 0755, 0711, 0711}, {077, 0755, 0755, 0755},  {022, 0755, 02770, 02770},
+      {022, 0755, 0555, 0755},  // its owner writes the new site
+      {022, 02775, 0, 02755},  // the group bit a new folder inherits
+  };
+  for (const auto& c : kCases) {
+    SCOPED_TRACE(testing::Message() << std::oct << "umask " << c.umask << ", old " << c.old);
+    ScratchDir dir;
+    const std::string parent = dir.Path("p"), out = parent + "/out";
+    mkdir(parent.c_str(), 0700);
+    chmod(parent.c_str(), c.parent);
+    if (c.old) mkdir(out.c_str(), 0700), chmod(out.c_str(), c.old);
+    const mode_t saved = umask(c.umask);
+    std::string error;
+    const std::string made = MakeFolderBeside(out, error);
+    umask(saved);
+    ASSERT_NE(made, "") << error;
+    struct stat st;
+    ASSERT_EQ(stat(made.c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 07777, c.mode) << std::oct << (st.st_mode & 07777);
+  }
+}
+
 TEST(SiteFiles, WalkIsSortedRecursiveAndNeverFollowsAFolderLink) {
   ScratchDir dir;
   mkdir(dir.Path("in").c_str(), 0777);

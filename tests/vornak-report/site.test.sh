@@ -94,6 +94,23 @@ check "replaced: only the new machines" '[ "$(ls "$dir/out/m" | wc -l)" = 3 ]'
 check "replaced: a file named twice is no duplicate" 'grep -q "3 machines from 3 files$" "$dir/err"'
 check "replaced: no old folder left" '! leftover'
 
+# The site is read by others (a web server, a copy made with rsync -a): its
+# folder gets the mode mkdir would give it, or the old site's. Read back as
+# an unprivileged user, since the suite runs as root, who reads anything.
+one=$in/club/deeper/amd-k6.profile
+(umask 022; "$tool" --site "$dir/shared" "$one") 2>/dev/null
+check "mode: a new site as mkdir makes a folder" '[ "$(stat -c %a "$dir/shared")" = 755 ]'
+if [ "$(id -u)" = 0 ]; then
+  chmod 711 "$dir"
+  check "mode: every page readable by another user" \
+    'setpriv --reuid=65534 --regid=65534 --clear-groups find "$dir/shared" -type f -exec cat {} + > /dev/null'
+  chmod 700 "$dir"
+fi
+chmod 750 "$dir/shared"
+(umask 077; "$tool" --site "$dir/shared" "$one") 2>/dev/null
+check "mode: the old site's kept" '[ "$(stat -c %a "$dir/shared")" = 750 ]'
+rm -rf "$dir/shared"
+
 # Past the size cap (sparse files: nothing spent): a log, which grows by
 # appending runs, or a profile is named and counted as unreadable; a large
 # file of another kind is skipped without a word.

@@ -94,6 +94,24 @@ Place InspectPlace(const std::string& path, const std::string& marker) {
 std::string MakeFolderBeside(const std::string& target, std::string& error) {
   std::string pattern = Join(Parent(target), "." + Base(target) + ".new-XXXXXX");
   if (!mkdtemp(pattern.data())) return Fail(error, errno), std::string();
+  // mkdtemp makes it 0700, for its owner alone; the site is to be read by
+  // others too. The old folder's mode (its owner still writes the new
+  // site), else what mkdir would give (the umask applied, a set-group-ID bit
+  // inherited from the parent kept).
+  struct stat old, made;
+  mode_t mode;
+  if (lstat(target.c_str(), &old) == 0 && S_ISDIR(old.st_mode)) {
+    mode = (old.st_mode & 07777) | S_IRWXU;
+  } else {
+    const mode_t mask = umask(0);
+    umask(mask);
+    mode = (0777 & ~mask) | (stat(pattern.c_str(), &made) == 0 ? made.st_mode & S_ISGID : 0);
+  }
+  if (chmod(pattern.c_str(), mode) != 0) {
+    const int e = errno;
+    rmdir(pattern.c_str());
+    return Fail(error, e), std::string();
+  }
   return pattern;
 }
 
