@@ -35,3 +35,12 @@ add_executable(replace_file_test tests/wine/replace_file_test.cpp vornak-report/
 set_target_properties(replace_file_test PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
 target_include_directories(replace_file_test PRIVATE ${CMAKE_SOURCE_DIR})
 target_link_options(replace_file_test PRIVATE ${STATIC_RUNTIME})
+
+# The site's folder put in OUTDIR's place, and only over what may go
+# (tests/wine/report-replace.test.sh).
+add_executable(site_files_test tests/wine/site_files_test.cpp vornak-report/win32/site_files.cpp
+               vornak-report/win32/file_names.cpp vornak-report/win32/replace_file.cpp
+               vornak-report/win32/system_error.cpp)
+set_target_properties(site_files_test PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
+target_include_directories(site_files_test PRIVATE ${CMAKE_SOURCE_DIR})
+target_link_options(site_files_test PRIVATE ${STATIC_RUNTIME})
