@@ -14,8 +14,18 @@ namespace {
 
 const char kWhat[] = "a log or profile";
 
-bool StartsWith(const std::string& s, std::string_view prefix) {
-  return std::string_view(s).substr(0, prefix.size()) == prefix;
+bool StartsWith(std::string_view s, std::string_view prefix) { return s.substr(0, prefix.size()) == prefix; }
+
+// Logs and profiles are told by their first bytes, nothing else.
+bool StartsLikeOurs(std::string_view start) {
+  return StartsWith(start, profile::kMagic) || StartsWith(start, kLogRootPrefix);
+}
+
+// A log grows by appending runs: one past the cap is a log all the same,
+// named where a large file of another kind is skipped without a word.
+[[noreturn]] void RefuseTooLarge(const std::string& name, const std::string& message, std::string_view start) {
+  if (StartsLikeOurs(start)) throw InputError(name, 0, message);
+  throw ForeignFileError(name, 0, message);
 }
 
 ReportMachine FromProfile(const std::string& bytes, const std::string& name) {
@@ -46,14 +56,15 @@ std::string ReportMachine::Name() const {
 
 std::vector<ReportMachine> ReadReportBytes(const std::string& bytes, const std::string& name) {
   if (bytes.size() > kMaxReportInputBytes)
-    throw ForeignFileError(name, 0, std::string("expected ") + kWhat + " of at most " +
-                                  std::to_string(kMaxReportInputBytes >> 20) + " MB, the file is larger");
+    RefuseTooLarge(name, std::string("expected ") + kWhat + " of at most " + std::to_string(kMaxReportInputBytes >> 20) +
+                             " MB, the file is larger",
+                   bytes);
   std::vector<ReportMachine> machines;
+  if (!StartsLikeOurs(bytes)) throw ForeignFileError(name, 0, "not a VORNAK95 log or profile");
   if (StartsWith(bytes, profile::kMagic)) {
     machines.push_back(FromProfile(bytes, name));
     return machines;
   }
-  if (!StartsWith(bytes, kLogRootPrefix)) throw ForeignFileError(name, 0, "not a VORNAK95 log or profile");
   std::vector<LogRun> runs = ReadLog(bytes, name);
   machines.reserve(runs.size());
   for (LogRun& r : runs) {
@@ -72,7 +83,13 @@ std::vector<ReportMachine> ReadReportBytes(const std::string& bytes, const std::
 }
 
 std::vector<ReportMachine> ReadReportFile(const std::string& path) {
-  return ReadReportBytes(ReadFileCapped(path, kMaxReportInputBytes, kWhat), path);
+  std::string bytes;
+  try {
+    bytes = ReadFileCapped(path, kMaxReportInputBytes, kWhat);
+  } catch (const TooLargeError& e) {
+    RefuseTooLarge(path, e.message, e.start);
+  }
+  return ReadReportBytes(bytes, path);
 }
 
 }  // namespace vornak

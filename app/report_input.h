@@ -31,7 +31,9 @@ struct ReportMachine {
 // The machines in the file at `path`. Throws InputError ("FILE: message" or
 // "FILE:LINE: message"): a file that cannot be read, is past the size cap,
 // is a profile that does not parse, a log of binary data, or neither
-// ("FILE: not a VORNAK95 log or profile").
+// ("FILE: not a VORNAK95 log or profile"). Neither, past the cap or not,
+// is a ForeignFileError: the first bytes of a file past it are still read
+// to tell.
 std::vector<ReportMachine> ReadReportFile(const std::string& path);
 
 // The same for bytes already read; `name` stands for the file in messages.

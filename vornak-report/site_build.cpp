@@ -69,7 +69,23 @@ class SiteRun {
       return kExitInput;
     }
     if (!Finish(site)) return kExitOutput;
-    if (!ReplaceFolder(site.Path(), outdir_, error)) return CannotWrite(outdir_, error);
+    const Replaced replaced = ReplaceFolder(site.Path(), outdir_, kMarker);
+    // What stood at OUTDIR may be in the new folder's place now: never removed.
+    if (replaced.movedTo == site.Path()) site.Release();
+    if (replaced.outcome == Replaced::kFailed) {
+      const std::string where = replaced.movedTo.empty() ? "" : "; the old site is now at " + replaced.movedTo;
+      return CannotWrite(outdir_, replaced.error + where);
+    }
+    if (replaced.outcome == Replaced::kRefused) {
+      std::fprintf(err_, "vornak-report: %s changed while the site was built and is no site vornak-report made: ",
+                   outdir_.c_str());
+      if (replaced.movedTo.empty())
+        std::fprintf(err_, "it is left as it is\n");
+      else
+        std::fprintf(err_, "it could not be put back (%s) and is now at %s\n", replaced.error.c_str(),
+                     replaced.movedTo.c_str());
+      return kExitInput;
+    }
     site.Release();
     // %u: the C runtime of Windows 95 knows no %zu.
     std::fprintf(err_, "vornak-report: %s: %u machines from %u files", outdir_.c_str(),

@@ -22,17 +22,38 @@ enum class Place { kMissing, kEmptyFolder, kSite, kOther };
 Place InspectPlace(const std::string& path, const std::string& marker);
 
 // A new empty folder beside `target` (same parent, so a rename can move it
-// there), hidden by a leading dot. Returns "" and the reason in `error`.
+// there), hidden by a leading dot, with the mode of the folder at `target`,
+// or the mode a new folder gets when there is none: it becomes the site,
+// which others (a web server) read. Returns "" and the reason in `error`.
 std::string MakeFolderBeside(const std::string& target, std::string& error);
 bool MakeFolder(const std::string& path, std::string& error);
 // A new file holding `bytes`; false and the reason on any failure.
 bool WriteNewFile(const std::string& path, std::string_view bytes, std::string& error);
 bool ReadWholeFile(const std::string& path, std::string& bytes, std::string& error);
-// Puts the folder `fresh` in the place of `target` (missing, or a folder)
-// and removes the old one. The swap is one atomic step where the system
-// has one; elsewhere the old folder is moved aside first, and put back
-// should the second rename fail.
-bool ReplaceFolder(const std::string& fresh, const std::string& target, std::string& error);
+// How ReplaceFolder ended.
+struct Replaced {
+  enum Outcome {
+    kDone,     // `fresh` is at `target`; what stood there is removed
+    kFailed,   // `fresh` is not in place; `error` says why
+    kRefused,  // what stood at `target` is no site: put back, nothing removed
+  } outcome = kDone;
+  std::string error;
+  // Set when what stood at `target` could not be put back (`error` then
+  // says why): where it is now. It is never removed.
+  std::string movedTo;
+};
+
+// Puts the folder `fresh` in the place of `target` and removes what stood
+// there: nothing, an empty folder, or a site (a folder holding `marker`),
+// as found at the moment of the swap, since the user may have put a folder
+// of theirs there while the site was built. Anything else (a folder of
+// other files, a file, a link) is put back. The swap is one atomic step
+// where the system has one; elsewhere ReplaceFolderInTwoSteps.
+Replaced ReplaceFolder(const std::string& fresh, const std::string& target, const std::string& marker);
+// The same where there is no such step: what stands at `target` is moved
+// aside and looked at there, then `fresh` moved in, and the old folder put
+// back should that fail.
+Replaced ReplaceFolderInTwoSteps(const std::string& fresh, const std::string& target, const std::string& marker);
 // Removes a folder and everything in it, not following links. Best effort.
 void RemoveTree(const std::string& path);
 

@@ -331,6 +331,47 @@ TEST(ReportInput, RefusesAFilePastTheCap) {
   EXPECT_THROW(ReadReportFile(sparse), InputError);
 }
 
+// Past the cap, a file that starts as a log or a profile is ours all the
+// same (a log grows by appending): an InputError, named by a site. Any
+// other is foreign, skipped without a word. Only its first bytes are read.
+TEST(ReportInput, PastTheCapOursByItsFirstBytes) {
+  test::ScratchDir dir;
+  const size_t over = kMaxReportInputBytes + 1;
+  const struct {
+    const char* name;
+    std::string start;
+    bool ours;
+  } kCases[] = {
+      {"a log", "VORNAK for Windows95 [Windows 95/98/98SE [chicago]  mode]\r\n", true},
+      {"a profile", "VORNAK95-PROFILE 1\n", true},
+      {"a root line cut short", "VORNAK for Windows95 ", false},
+      {"zeros", "", false},
+  };
+  for (const auto& c : kCases) {
+    SCOPED_TRACE(c.name);
+    const std::string path = dir.Path(c.name);
+    WriteFile(path, c.start);
+    ASSERT_EQ(truncate(path.c_str(), static_cast<off_t>(over)), 0);
+    for (const bool inMemory : {false, true}) {
+      try {
+        if (inMemory) {
+          std::string bytes = c.start;
+          bytes.resize(over);
+          ReadReportBytes(bytes, path);
+        } else {
+          ReadReportFile(path);
+        }
+        ADD_FAILURE() << "read";
+      } catch (const ForeignFileError& e) {
+        EXPECT_FALSE(c.ours) << e.what();
+      } catch (const InputError& e) {
+        EXPECT_TRUE(c.ours) << e.what();
+        EXPECT_EQ(std::string(e.what()), path + ": expected a log or profile of at most 64 MB, the file is larger");
+      }
+    }
+  }
+}
+
 // Report lines against the formats that print them.
 TEST(LineShape, FitsWhatTheFormatPrints) {
   const struct {

@@ -5,6 +5,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <filesystem>
 #include <fstream>
 #include <regex>
 #include <set>
@@ -199,6 +200,100 @@ TEST(SiteFiles, PlacesTellAnOldSiteFromAnythingElse) {
   for (const auto& c : kCases) EXPECT_EQ(InspectPlace(dir.Path(c.name), ".mark"), c.place) << c.name;
 }
 
+// What stands at a path, in a form to compare: a folder's names, a file's
+// text, a link's target.
+std::string Describe(const std::string& path) {
+  struct stat st;
+  if (lstat(path.c_str(), &st) != 0) return "missing";
+  if (S_ISLNK(st.st_mode)) {
+    char to[512];
+    const ssize_t n = readlink(path.c_str(), to, sizeof to);
+    return "link to " + std::string(to, n > 0 ? static_cast<size_t>(n) : 0);
+  }
+  if (!S_ISDIR(st.st_mode)) return "file " + test::ReadFile(path);
+  std::string names = "folder";
+  for (const auto& e : std::filesystem::directory_iterator(path)) names += " " + e.path().filename().string();
+  return names;
+}
+
+// The new site goes in at the end of a build: what stands in OUTDIR's place
+// by then, whatever was there at the start, goes only if it is nothing, an
+// empty folder or a site. The rest is put back, the same with the
+// exchange and in two steps.
+TEST(SiteFiles, ReplacesOnlyWhatMayGoAsFoundAtTheSwap) {
+  enum Stand { kNothing, kEmpty, kSite, kFolder, kFile, kLinkToSite, kDanglingLink };
+  const struct {
+    const char* what;
+    Stand stand;
+    bool replaced;
+  } kCases[] = {
+      {"nothing", kNothing, true},           {"an empty folder", kEmpty, true},
+      {"an old site", kSite, true},          {"a folder of the user's", kFolder, false},
+      {"a file", kFile, false},              {"a link to a site", kLinkToSite, false},
+      {"a dangling link", kDanglingLink, false},
+  };
+  const struct {
+    const char* name;
+    Replaced (*replace)(const std::string&, const std::string&, const std::string&);
+  } kWays[] = {{"exchange", ReplaceFolder}, {"two steps", ReplaceFolderInTwoSteps}};
+  for (const auto& way : kWays) {
+    for (const auto& c : kCases) {
+      SCOPED_TRACE(std::string(way.name) + ", " + c.what);
+      ScratchDir dir;
+      const std::string out = dir.Path("out"), fresh = dir.Path(".out.new"), elsewhere = dir.Path("elsewhere");
+      mkdir(fresh.c_str(), 0777);
+      WriteFileBytes(fresh + "/.mark", "");
+      mkdir(elsewhere.c_str(), 0777);
+      WriteFileBytes(elsewhere + "/.mark", "");
+      if (c.stand == kEmpty || c.stand == kSite || c.stand == kFolder) mkdir(out.c_str(), 0777);
+      if (c.stand == kSite) WriteFileBytes(out + "/.mark", "");
+      if (c.stand == kSite || c.stand == kFolder) WriteFileBytes(out + "/page.html", "old");
+      if (c.stand == kFile) WriteFileBytes(out, "thesis");
+      if (c.stand == kLinkToSite) symlink(elsewhere.c_str(), out.c_str());
+      if (c.stand == kDanglingLink) symlink(dir.Path("gone").c_str(), out.c_str());
+      const std::string before = Describe(out);
+
+      const Replaced r = way.replace(fresh, out, ".mark");
+      EXPECT_EQ(r.outcome, c.replaced ? Replaced::kDone : Replaced::kRefused) << r.error;
+      EXPECT_EQ(r.movedTo, "");
+      EXPECT_EQ(Describe(out), c.replaced ? "folder .mark" : before);
+      EXPECT_EQ(Describe(fresh), c.replaced ? "missing" : "folder .mark") << "the new site, for the caller to remove";
+      EXPECT_EQ(Describe(elsewhere), "folder .mark");
+      const auto beside = std::distance(std::filesystem::directory_iterator(dir.Path("")), {});
+      EXPECT_EQ(beside, c.replaced ? 2 : 3) << "out, elsewhere, and the new folder if it stayed";
+    }
+  }
+}
+
+// mkdtemp makes a folder for its owner alone; the site's is read by others.
+TEST(SiteFiles, NewFolderTakesTheOldModeOrWhatMkdirGives) {
+  const struct {
+    mode_t umask, parent, old;  // old 0: no folder there
+    mode_t mode;
+  } kCases[] = {
+      {022, 0755, 0, 0755},    {077, 0755, 0, 0700},     {027, 0755, 0, 0750},
+      {022, 0755, 0711, 0711}, {077, 0755, 0755, 0755},  {022, 0755, 02770, 02770},
+      {022, 0755, 0555, 0755},  // its owner writes the new site
+      {022, 02775, 0, 02755},  // the group bit a new folder inherits
+  };
+  for (const auto& c : kCases) {
+    SCOPED_TRACE(testing::Message() << std::oct << "umask " << c.umask << ", old " << c.old);
+    ScratchDir dir;
+    const std::string parent = dir.Path("p"), out = parent + "/out";
+    mkdir(parent.c_str(), 0700);
+    chmod(parent.c_str(), c.parent);
+    if (c.old) mkdir(out.c_str(), 0700), chmod(out.c_str(), c.old);
+    const mode_t saved = umask(c.umask);
+    std::string error;
+    const std::string made = MakeFolderBeside(out, error);
+    umask(saved);
+    ASSERT_NE(made, "") << error;
+    struct stat st;
+    ASSERT_EQ(stat(made.c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 07777, c.mode) << std::oct << (st.st_mode & 07777);
+  }
+}
+
 TEST(SiteFiles, WalkIsSortedRecursiveAndNeverFollowsAFolderLink) {
   ScratchDir dir;
   mkdir(dir.Path("in").c_str(), 0777);
@@ -209,16 +304,21 @@ TEST(SiteFiles, WalkIsSortedRecursiveAndNeverFollowsAFolderLink) {
   symlink(dir.Path("in").c_str(), dir.Path("in/b/up").c_str());  // would loop
   symlink(dir.Path("in/a").c_str(), dir.Path("in/d").c_str());
   symlink(dir.Path("gone").c_str(), dir.Path("in/e").c_str());
+  mkfifo(dir.Path("in/f").c_str(), 0666);  // would wait for a writer
   std::vector<std::string> files, errors;
   ListFiles(dir.Path("in"), files, errors);
   EXPECT_EQ(files, std::vector<std::string>({dir.Path("in/a"), dir.Path("in/b/2"), dir.Path("in/c"), dir.Path("in/d")}));
-  ASSERT_EQ(errors.size(), 1u);
+  ASSERT_EQ(errors.size(), 2u);
   EXPECT_EQ(errors[0].find(dir.Path("in/e") + ": "), 0u);
+  EXPECT_EQ(errors[1], dir.Path("in/f") + ": not a file or a folder");
   files.clear();
   errors.clear();
   ListFiles(dir.Path("nothing"), files, errors);
   EXPECT_TRUE(files.empty());
   EXPECT_EQ(errors.size(), 1u);
+  files.clear();
+  ListFiles(dir.Path("in/f"), files, errors);  // named: the user's pipe
+  EXPECT_EQ(files, std::vector<std::string>({dir.Path("in/f")}));
 }
 
 }  // namespace

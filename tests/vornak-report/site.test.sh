@@ -94,5 +94,57 @@ check "replaced: only the new machines" '[ "$(ls "$dir/out/m" | wc -l)" = 3 ]'
 check "replaced: a file named twice is no duplicate" 'grep -q "3 machines from 3 files$" "$dir/err"'
 check "replaced: no old folder left" '! leftover'
 
+one=$in/club/deeper/amd-k6.profile
+# OUTDIR is looked at when the build starts and again at the swap: what the
+# user put there meanwhile stays, unless it is an empty folder or a site.
+# The build reads a pipe first, so it waits there until that is done.
+export dir one
+while IFS='|' read -r name make status after; do
+  mkfifo "$dir/gate"
+  "$tool" --site "$dir/late" "$dir/gate" "$one" 2>"$dir/err" & pid=$!
+  # The pipe opens once the tool reads it: past its first look at OUTDIR.
+  timeout 30 bash -c 'exec 3>"$dir/gate"; '"$make"'; cat "$one" >&3'
+  wait $pid; rc=$?
+  check "$name: exit $status" '[ $rc = $status ]'
+  check "$name: $after" "$after"
+  check "$name: nothing left beside it" '! ls -A "$dir" | grep -q "^\.late\."'
+  [ $status = 2 ] && check "$name: said why" 'grep -q "late changed while the site was built and is no site" "$dir/err"'
+  rm -rf "$dir/gate" "$dir/late"
+done <<'CASES'
+a folder of the user's|mkdir "$dir/late"; echo thesis > "$dir/late/precious.txt"|2|[ "$(cat "$dir/late/precious.txt")" = thesis ]
+a file|echo thesis > "$dir/late"|2|[ "$(cat "$dir/late")" = thesis ]
+a link to a folder|ln -s "$dir/in" "$dir/late"|2|[ "$(readlink "$dir/late")" = "$dir/in" ] && [ -d "$dir/in/club" ]
+an empty folder|mkdir "$dir/late"|0|[ -f "$dir/late/.vornak-site" ]
+CASES
+
+# The site is read by others (a web server, a copy made with rsync -a): its
+# folder gets the mode mkdir would give it (the old site's: SiteFiles). Read
+# back as an unprivileged user, since the suite runs as root, who reads
+# anything.
+(umask 022; "$tool" --site "$dir/shared" "$one") 2>/dev/null
+check "mode: a new site as mkdir makes a folder" '[ "$(stat -c %a "$dir/shared")" = 755 ]'
+if [ "$(id -u)" = 0 ]; then
+  chmod 711 "$dir"
+  check "mode: every page readable by another user" \
+    'setpriv --reuid=65534 --regid=65534 --clear-groups find "$dir/shared" -type f -exec cat {} + > /dev/null'
+  chmod 700 "$dir"
+fi
+rm -rf "$dir/shared"
+
+# Past the size cap (sparse files: nothing spent): a log, which grows by
+# appending runs, or a profile is named and counted as unreadable; a large
+# file of another kind is skipped without a word.
+cap=$((64 << 20))
+mkdir "$dir/big"
+printf 'VORNAK for Windows95 [' > "$dir/big/grown.LOG"
+: > "$dir/big/disk.img"
+truncate -s $((cap + 1)) "$dir/big/grown.LOG" "$dir/big/disk.img"
+"$tool" --site "$dir/bigsite" "$dir/big" "$in/club/deeper/amd-k6.profile" 2>"$dir/err"; rc=$?
+check "too large: exit 0" '[ $rc = 0 ]'
+check "too large: the log named" 'grep -q "skipped $dir/big/grown.LOG: expected a log or profile of at most 64 MB" "$dir/err"'
+check "too large: another kind not named" '! grep -q "img" "$dir/err"'
+check "too large: counted" 'grep -q "1 machines from 1 files; 1 other files skipped; 1 files could not be read$" "$dir/err"'
+rm -rf "$dir/big" "$dir/bigsite"
+
 [ $failures = 0 ] && echo "site.test.sh: all passed"
 exit $((failures > 0))

@@ -40,6 +40,7 @@ CASES
 cap=$((64 << 20))
 truncate -s $cap "$dir/at-cap"
 truncate -s $((cap + 1)) "$dir/over-cap"
+printf 'VORNAK for Windows95 [' > "$dir/over-cap.LOG"; truncate -s $((cap + 1)) "$dir/over-cap.LOG"
 while IFS=';' read -r name command message; do
   out=$(eval "$command" 2>"$dir/err"); rc=$?
   check "$name: exit 2, nothing written" '[ $rc = 2 ] && [ -z "$out" ]'
@@ -47,6 +48,7 @@ while IFS=';' read -r name command message; do
 done <<'CASES'
 file at the limit;"$tool" "$dir/at-cap";at-cap: not a VORNAK95 log or profile
 file over the limit;"$tool" "$dir/over-cap";over-cap: expected a log or profile of at most 64 MB
+log over the limit;"$tool" "$dir/over-cap.LOG";over-cap.LOG: expected a log or profile of at most 64 MB
 pipe at the limit;head -c $cap /dev/zero | "$tool" /dev/stdin;stdin: not a VORNAK95 log or profile
 pipe over the limit;head -c $((cap + 1)) /dev/zero | "$tool" /dev/stdin;stdin: expected a log or profile of at most 64 MB
 device without end;"$tool" /dev/zero;/dev/zero: expected a log or profile of at most 64 MB

@@ -1,13 +1,16 @@
 // PutInPlace under Wine, with MoveFileEx as Windows 95, 98 and Me have it
 // (not implemented) and as later systems do: the target replaced whole or
-// left as it was, and no file of ours left beside it. Prints each failure;
-// the exit status is their number.
+// left as it was, and no file of ours left beside it. Then a site's folder
+// put in OUTDIR's place over what stands there by then: only nothing, an
+// empty folder or a site goes. Prints each failure; the exit status is
+// their number.
 #include <windows.h>
 
 #include <cstdio>
 #include <cstring>
 #include <string>
 
+#include "vornak-report/site_files.h"
 #include "vornak-report/win32/replace_file.h"
 
 namespace {
@@ -49,7 +52,7 @@ int FilesIn(const std::string& folder) {
   HANDLE h = FindFirstFileA((folder + "\\*").c_str(), &f);
   int n = 0;
   if (h == INVALID_HANDLE_VALUE) return 0;
-  do n += f.cFileName[0] != '.';
+  do n += std::strcmp(f.cFileName, ".") != 0 && std::strcmp(f.cFileName, "..") != 0;  // hidden ones too
   while (FindNextFileA(h, &f));
   FindClose(h);
   return n;
@@ -101,6 +104,33 @@ int main() {
   };
   for (const Folder& f : folders)
     Expect(vornak::FolderOf(f.path) == f.folder, f.path, ("folder " + vornak::FolderOf(f.path)).c_str());
+
+  using vornak::site::Replaced;
+  enum Stand { kNothing, kEmpty, kSite, kFolder, kFile };
+  struct Swap {
+    const char* name;
+    Stand stand;
+    bool replaced;
+  };
+  const Swap swaps[] = {{"nothing", kNothing, true}, {"an empty folder", kEmpty, true}, {"an old site", kSite, true},
+                        {"a folder of the user's", kFolder, false}, {"a file", kFile, false}};
+  for (const Swap& c : swaps) {
+    const std::string folder = std::string(temp) + "\\site" + std::to_string(++number);
+    const std::string out = folder + "\\out", fresh = folder + "\\new";
+    CreateDirectoryA(folder.c_str(), nullptr);
+    CreateDirectoryA(fresh.c_str(), nullptr);
+    Put(fresh + "\\.mark", "new");
+    if (c.stand != kNothing && c.stand != kFile) CreateDirectoryA(out.c_str(), nullptr);
+    if (c.stand == kSite) Put(out + "\\.mark", "old");
+    if (c.stand == kFolder) Put(out + "\\thesis", "mine");
+    if (c.stand == kFile) Put(out, "mine");
+    const Replaced r = vornak::site::ReplaceFolder(fresh, out, ".mark");
+    Expect(r.outcome == (c.replaced ? Replaced::kDone : Replaced::kRefused) && r.movedTo.empty(), c.name,
+           ("outcome " + std::to_string(r.outcome) + " " + r.error).c_str());
+    const std::string kept = c.stand == kFolder ? Text(out + "\\thesis") : Text(out);
+    Expect(c.replaced ? Text(out + "\\.mark") == "new" : kept == "mine", c.name, "OUTDIR holds the wrong folder");
+    Expect(FilesIn(folder) == (c.replaced ? 1 : 2), c.name, "the new folder, or another, left beside");
+  }
   std::printf("%d failures\n", failures);
   return failures;
 }

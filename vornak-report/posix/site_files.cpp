@@ -51,7 +51,10 @@ void Walk(const std::string& path, bool top, std::vector<std::string>& files, st
     if (S_ISREG(st.st_mode)) files.push_back(path);
     return;
   }
-  if (S_ISREG(st.st_mode)) return files.push_back(path);
+  // A pipe is read when named on the command line (`<(zcat old.LOG.gz)`),
+  // as the tool reads one elsewhere; found in a folder, it could wait
+  // forever, and is not.
+  if (S_ISREG(st.st_mode) || (top && S_ISFIFO(st.st_mode))) return files.push_back(path);
   if (!S_ISDIR(st.st_mode)) return errors.push_back(path + ": not a file or a folder");
   std::vector<std::string> names;
   int err = 0;
@@ -94,6 +97,24 @@ Place InspectPlace(const std::string& path, const std::string& marker) {
 std::string MakeFolderBeside(const std::string& target, std::string& error) {
   std::string pattern = Join(Parent(target), "." + Base(target) + ".new-XXXXXX");
   if (!mkdtemp(pattern.data())) return Fail(error, errno), std::string();
+  // mkdtemp makes it 0700, for its owner alone; the site is to be read by
+  // others too. The old folder's mode (its owner still writes the new
+  // site), else what mkdir would give (the umask applied, a set-group-ID bit
+  // inherited from the parent kept).
+  struct stat old, made;
+  mode_t mode;
+  if (lstat(target.c_str(), &old) == 0 && S_ISDIR(old.st_mode)) {
+    mode = (old.st_mode & 07777) | S_IRWXU;
+  } else {
+    const mode_t mask = umask(0);
+    umask(mask);
+    mode = (0777 & ~mask) | (stat(pattern.c_str(), &made) == 0 ? made.st_mode & S_ISGID : 0);
+  }
+  if (chmod(pattern.c_str(), mode) != 0) {
+    const int e = errno;
+    rmdir(pattern.c_str());
+    return Fail(error, e), std::string();
+  }
   return pattern;
 }
 
@@ -138,35 +159,63 @@ bool ReadWholeFile(const std::string& path, std::string& bytes, std::string& err
   return true;
 }
 
-bool ReplaceFolder(const std::string& fresh, const std::string& target, std::string& error) {
-  struct stat st;
-  if (lstat(target.c_str(), &st) != 0) {
-    if (errno != ENOENT) return Fail(error, errno);
-    return std::rename(fresh.c_str(), target.c_str()) == 0 || Fail(error, errno);
-  }
+namespace {
+
+// Not put back when `movedTo` is set, and why.
+Replaced Refused(std::string error = "", std::string movedTo = "") {
+  return {Replaced::kRefused, std::move(error), std::move(movedTo)};
+}
+
+Replaced Failed(int e, std::string movedTo = "") { return {Replaced::kFailed, std::strerror(e), std::move(movedTo)}; }
+
+// Where nothing stands: a plain rename. Should something have come there
+// since, it replaces an empty folder only and fails on anything else.
+Replaced MoveIn(const std::string& fresh, const std::string& target) {
+  return std::rename(fresh.c_str(), target.c_str()) == 0 ? Replaced{} : Failed(errno);
+}
+
+}  // namespace
+
+Replaced ReplaceFolder(const std::string& fresh, const std::string& target, const std::string& marker) {
 #ifdef RENAME_EXCHANGE
-  // One step: the old site or the new one is there at every moment.
+  // One step: the old folder or the new one is there at every moment, and
+  // what the exchange took is looked at afterwards, where nothing can
+  // change it unseen.
   if (renameat2(AT_FDCWD, fresh.c_str(), AT_FDCWD, target.c_str(), RENAME_EXCHANGE) == 0) {
-    RemoveTree(fresh);  // now the old site
-    return true;
+    if (InspectPlace(fresh, marker) != Place::kOther) {
+      RemoveTree(fresh);
+      return {};
+    }
+    if (renameat2(AT_FDCWD, fresh.c_str(), AT_FDCWD, target.c_str(), RENAME_EXCHANGE) == 0) return Refused();
+    return Refused(std::strerror(errno), fresh);
   }
-  if (errno != EINVAL && errno != ENOSYS && errno != ENOTSUP) return Fail(error, errno);
+  if (errno == ENOENT) return MoveIn(fresh, target);
+  if (errno != EINVAL && errno != ENOSYS && errno != ENOTSUP) return Failed(errno);
 #endif
+  return ReplaceFolderInTwoSteps(fresh, target, marker);
+}
+
+Replaced ReplaceFolderInTwoSteps(const std::string& fresh, const std::string& target, const std::string& marker) {
   std::string aside = Join(Parent(target), "." + Base(target) + ".old-XXXXXX");
-  if (!mkdtemp(aside.data())) return Fail(error, errno);
-  // mkdtemp's folder only reserves the name; the old site moves onto it.
+  if (!mkdtemp(aside.data())) return Failed(errno);
+  // mkdtemp's folder only reserves the name; a folder at target moves onto
+  // it. A file or a link cannot (EISDIR): no site, left where it is.
   if (std::rename(target.c_str(), aside.c_str()) != 0) {
     const int e = errno;
     rmdir(aside.c_str());
-    return Fail(error, e);
+    if (e == ENOENT) return MoveIn(fresh, target);
+    return e == EISDIR ? Refused() : Failed(e);
+  }
+  if (InspectPlace(aside, marker) == Place::kOther) {
+    if (std::rename(aside.c_str(), target.c_str()) == 0) return Refused();
+    return Refused(std::strerror(errno), aside);
   }
   if (std::rename(fresh.c_str(), target.c_str()) != 0) {
     const int e = errno;
-    std::rename(aside.c_str(), target.c_str());
-    return Fail(error, e);
+    return std::rename(aside.c_str(), target.c_str()) == 0 ? Failed(e) : Failed(e, aside);
   }
   RemoveTree(aside);
-  return true;
+  return {};
 }
 
 void RemoveTree(const std::string& path) {

@@ -169,29 +169,47 @@ bool ReadWholeFile(const std::string& path, std::string& bytes, std::string& err
   return true;
 }
 
-// Windows has no step that swaps two folders: the old site moves aside
-// under a name of its own, the new one into its place, and the old one is
-// put back should that second move fail.
-bool ReplaceFolder(const std::string& fresh, const std::string& target, std::string& error) {
+namespace {
+
+// Not put back when `movedTo` is set, and why.
+Replaced Refused(std::string error = "", std::string movedTo = "") {
+  return {Replaced::kRefused, std::move(error), std::move(movedTo)};
+}
+
+Replaced Failed(DWORD code, std::string movedTo = "") {
+  return {Replaced::kFailed, SystemErrorText(code), std::move(movedTo)};
+}
+
+}  // namespace
+
+// Windows has no step that swaps two folders.
+Replaced ReplaceFolder(const std::string& fresh, const std::string& target, const std::string& marker) {
+  return ReplaceFolderInTwoSteps(fresh, target, marker);
+}
+
+Replaced ReplaceFolderInTwoSteps(const std::string& fresh, const std::string& target, const std::string& marker) {
   const std::string to = Trimmed(target);
-  if (GetFileAttributesA(to.c_str()) == INVALID_FILE_ATTRIBUTES) {
-    const DWORD e = GetLastError();
-    if (e != ERROR_FILE_NOT_FOUND && e != ERROR_PATH_NOT_FOUND) return Fail(error, e);
-    return MoveFileA(fresh.c_str(), to.c_str()) || Fail(error, GetLastError());
-  }
   std::string aside;
   for (unsigned attempt = 0;; ++attempt) {
     aside = NameBeside(to, "old", attempt);
     if (MoveFileA(to.c_str(), aside.c_str())) break;
-    if (GetLastError() != ERROR_ALREADY_EXISTS || attempt == 999) return Fail(error, GetLastError());
+    const DWORD e = GetLastError();
+    if (e == ERROR_FILE_NOT_FOUND || e == ERROR_PATH_NOT_FOUND)  // nothing there
+      return MoveFileA(fresh.c_str(), to.c_str()) ? Replaced{} : Failed(GetLastError());
+    if (e != ERROR_ALREADY_EXISTS || attempt == 999) return Failed(e);
+  }
+  // Looked at where it was moved, not where it stood at the start: the user
+  // may have put a folder of theirs (or a file) there since.
+  if (InspectPlace(aside, marker) == Place::kOther) {
+    if (MoveFileA(aside.c_str(), to.c_str())) return Refused();
+    return Refused(SystemErrorText(GetLastError()), aside);
   }
   if (!MoveFileA(fresh.c_str(), to.c_str())) {
     const DWORD e = GetLastError();
-    MoveFileA(aside.c_str(), to.c_str());
-    return Fail(error, e);
+    return MoveFileA(aside.c_str(), to.c_str()) ? Failed(e) : Failed(e, aside);
   }
   RemoveTree(aside);
-  return true;
+  return {};
 }
 
 void RemoveTree(const std::string& path) {
