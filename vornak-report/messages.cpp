@@ -110,10 +110,11 @@ std::string TerminalText(std::string_view text, CharacterReader read) {
   return out;
 }
 
-void WriteMessage(std::FILE* err, std::string_view text) {
+void WriteMessage(std::FILE* err, std::string_view text, std::string_view utf8) {
   LineWriter line(err);
   line.Put("vornak-report: ");
   Escape(text, ReadSystemText, [&line](std::string_view s) { line.Put(s); });
+  Escape(utf8, ReadUtf8, [&line](std::string_view s) { line.Put(s); });
   line.Put("\n");
 }
 

@@ -55,7 +55,10 @@ TextCharacter ReadSystemText(std::string_view rest);
 std::string TerminalText(std::string_view text, CharacterReader read = ReadSystemText);
 
 // "vornak-report: " + TerminalText(text) + "\n" to `err`, without taking
-// memory from the heap (it also reports running out of it).
-void WriteMessage(std::FILE* err, std::string_view text);
+// memory from the heap (it also reports running out of it). `utf8`, a
+// report's text converted to UTF-8 (the same bytes in both builds), follows
+// `text` and is read as UTF-8 everywhere: each part judged in its own
+// encoding.
+void WriteMessage(std::FILE* err, std::string_view text, std::string_view utf8 = {});
 
 }  // namespace vornak

@@ -47,8 +47,9 @@ int CannotWrite(const Destination& d, std::FILE* err) {
 void NoteTruncated(const MachineSource& s, std::FILE* err) {
   TextConverter sjis;
   if (s.lastLineNumber > 0)
-    WriteMessage(err, "note: " + s.Name() + " is truncated: its last line is line " + std::to_string(s.lastLineNumber) +
-                          ": " + sjis.ToUtf8(s.LastLineText()));
+    WriteMessage(err,
+                 "note: " + s.Name() + " is truncated: its last line is line " + std::to_string(s.lastLineNumber) + ": ",
+                 sjis.ToUtf8(s.LastLineText()));
   else
     WriteMessage(err, "note: " + s.Name() + " is truncated before its first whole line");
 }
