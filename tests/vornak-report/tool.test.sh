@@ -187,10 +187,8 @@ while IFS='|' read -r name shown_name; do
 done <<'NAMES'
 \x1b]0;owned\x07\x1b[2J|\x1B]0;owned\x07\x1B[2J
 a\nvornak-report: forged\r|a\x0Avornak-report: forged\x0D
-del\x7f|del\x7F
 c1 \xc2\x9b2J|c1 \xC2\x9B2J
 lone csi \x9b2J|lone csi \x9B2J
-cut \xe8\xa1|cut \xE8\xA1
 letters é表|letters é表
 NAMES
 "$tool" "--x$hostile" 2>"$dir/err"; rc=$?
