@@ -10,6 +10,7 @@
 
 #include "res/version.h"
 #include "vornak-report/arguments.h"
+#include "vornak-report/messages.h"
 #include "vornak-report/options.h"
 #include "vornak-report/output_file.h"
 #include "vornak-report/report_run.h"
@@ -19,12 +20,14 @@ namespace {
 int Main(int argc, char** argv) {
   std::string error;
   if (!vornak::ArgumentsIntact(error)) {
-    std::fprintf(stderr, "vornak-report: %s\n", error.c_str());
+    vornak::WriteMessage(stderr, error);
     return vornak::kExitInput;
   }
   const std::optional<vornak::Options> o = vornak::ParseOptions(std::vector<std::string>(argv + 1, argv + argc), error);
   if (!o) {
-    std::fprintf(stderr, "vornak-report: %s\n\n%s", error.c_str(), vornak::kUsage);
+    vornak::WriteMessage(stderr, error);
+    std::fputs("\n", stderr);
+    std::fputs(vornak::kUsage, stderr);
     return vornak::kExitInput;
   }
   if (o->help) return std::fputs(vornak::kUsage, stdout) < 0 ? vornak::kExitOutput : vornak::kExitOk;
@@ -41,11 +44,11 @@ int main(int argc, char** argv) {
   try {
     return Main(argc, argv);
   } catch (const std::bad_alloc&) {
-    std::fprintf(stderr, "vornak-report: out of memory\n");
+    vornak::WriteMessage(stderr, "out of memory");
   } catch (const std::exception& e) {
-    std::fprintf(stderr, "vornak-report: %s\n", e.what());
+    vornak::WriteMessage(stderr, e.what());
   } catch (...) {
-    std::fprintf(stderr, "vornak-report: unexpected error\n");
+    vornak::WriteMessage(stderr, "unexpected error");
   }
   return vornak::kExitInternal;
 }

@@ -3,6 +3,7 @@
 #include <memory>
 
 #include "vornak-report/html_page.h"
+#include "vornak-report/messages.h"
 #include "vornak-report/output_file.h"
 #include "vornak-report/report_output.h"
 #include "vornak-report/site_build.h"
@@ -39,17 +40,18 @@ struct Target {
 };
 
 int CannotWrite(const Destination& d, std::FILE* err) {
-  std::fprintf(err, "vornak-report: cannot write %s: %s\n", d.Name().c_str(), d.Error().c_str());
+  WriteMessage(err, "cannot write " + d.Name() + ": " + d.Error());
   return kExitOutput;
 }
 
 void NoteTruncated(const MachineSource& s, std::FILE* err) {
   TextConverter sjis;
   if (s.lastLineNumber > 0)
-    std::fprintf(err, "vornak-report: note: %s is truncated: its last line is line %d: %s\n", s.Name().c_str(),
-                 s.lastLineNumber, sjis.ToUtf8(s.LastLineText()).c_str());
+    WriteMessage(err,
+                 "note: " + s.Name() + " is truncated: its last line is line " + std::to_string(s.lastLineNumber) + ": ",
+                 sjis.ToUtf8(s.LastLineText()));
   else
-    std::fprintf(err, "vornak-report: note: %s is truncated before its first whole line\n", s.Name().c_str());
+    WriteMessage(err, "note: " + s.Name() + " is truncated before its first whole line");
 }
 
 }  // namespace
@@ -76,15 +78,14 @@ int RunReport(const Options& o, std::FILE* err) {
     try {
       machines = ReadReportFile(path);
     } catch (const InputError& e) {
-      std::fprintf(err, "vornak-report: %s\n", e.what());
+      WriteMessage(err, e.what());
       return kExitInput;
     }
     for (ReportMachine& m : machines) {
       const MachineSource source = SourceOf(m);
       if (o.html && ++count > html::kMaxPageMachines) {
-        // %u: the C runtime of Windows 95 knows no %zu.
-        std::fprintf(err, "vornak-report: at most %u machines on one page (--html); %s is the %uth\n",
-                     static_cast<unsigned>(html::kMaxPageMachines), source.Name().c_str(), static_cast<unsigned>(count));
+        WriteMessage(err, "at most " + std::to_string(html::kMaxPageMachines) + " machines on one page (--html); " +
+                              source.Name() + " is the " + std::to_string(count) + "th");
         return kExitInput;
       }
       if (logMode && source.truncated) NoteTruncated(source, err);

@@ -3,6 +3,7 @@
 #include <set>
 
 #include "vornak-report/html_page.h"
+#include "vornak-report/messages.h"
 #include "vornak-report/report_run.h"
 #include "vornak-report/site_files.h"
 #include "vornak-report/site_pages.h"
@@ -36,8 +37,7 @@ class SiteRun {
   int Run(const std::vector<std::string>& inputs) {
     const Place place = InspectPlace(outdir_, kMarker);
     if (place == Place::kOther) {
-      std::fprintf(err_, "vornak-report: %s exists and is no site vornak-report made: it is left as it is\n",
-                   outdir_.c_str());
+      WriteMessage(err_, outdir_ + " exists and is no site vornak-report made: it is left as it is");
       return kExitInput;
     }
     std::vector<std::string> files, missing;
@@ -48,7 +48,7 @@ class SiteRun {
       // A name on the command line that is not there is a mistake to stop
       // at; what cannot be read inside a folder is counted and skipped.
       if (files.size() == before && errors.size() == 1 && errors.front().compare(0, in.size() + 2, in + ": ") == 0) {
-        std::fprintf(err_, "vornak-report: %s\n", errors.front().c_str());
+        WriteMessage(err_, errors.front());
         return kExitInput;
       }
       for (const std::string& e : errors) Skip(e, counts_.unreadable);
@@ -65,7 +65,7 @@ class SiteRun {
     for (const std::string& f : files)
       if (seen.insert(f).second && !Read(f, site)) return kExitOutput;
     if (entries_.empty()) {
-      std::fprintf(err_, "vornak-report: no log or profile found in the inputs: no site written\n");
+      WriteMessage(err_, "no log or profile found in the inputs: no site written");
       return kExitInput;
     }
     if (!Finish(site)) return kExitOutput;
@@ -87,27 +87,24 @@ class SiteRun {
       return kExitInput;
     }
     site.Release();
-    // %u: the C runtime of Windows 95 knows no %zu.
-    std::fprintf(err_, "vornak-report: %s: %u machines from %u files", outdir_.c_str(),
-                 static_cast<unsigned>(entries_.size()), static_cast<unsigned>(counts_.files));
-    if (counts_.duplicates)
-      std::fprintf(err_, "; %u runs found again, merged", static_cast<unsigned>(counts_.duplicates));
-    if (counts_.skipped) std::fprintf(err_, "; %u other files skipped", static_cast<unsigned>(counts_.skipped));
-    if (counts_.unreadable)
-      std::fprintf(err_, "; %u files could not be read", static_cast<unsigned>(counts_.unreadable));
-    std::fprintf(err_, "\n");
+    std::string done = outdir_ + ": " + std::to_string(entries_.size()) + " machines from " +
+                       std::to_string(counts_.files) + " files";
+    if (counts_.duplicates) done += "; " + std::to_string(counts_.duplicates) + " runs found again, merged";
+    if (counts_.skipped) done += "; " + std::to_string(counts_.skipped) + " other files skipped";
+    if (counts_.unreadable) done += "; " + std::to_string(counts_.unreadable) + " files could not be read";
+    WriteMessage(err_, done);
     return kExitOk;
   }
 
  private:
   int CannotWrite(const std::string& where, const std::string& error) {
-    std::fprintf(err_, "vornak-report: cannot write %s: %s\n", where.c_str(), error.c_str());
+    WriteMessage(err_, "cannot write " + where + ": " + error);
     return kExitOutput;
   }
   bool Failed(const std::string& where, const std::string& error) { return CannotWrite(where, error), false; }
 
   void Skip(const std::string& message, size_t& count) {
-    std::fprintf(err_, "vornak-report: skipped %s\n", message.c_str());
+    WriteMessage(err_, "skipped " + message);
     ++count;
   }
 

@@ -155,5 +155,47 @@ check "--html with --outline is a usage error" '[ $rc = 2 ]'
 "$tool" "$dir/good" "$dir/good" > "$dir/two.log"; rc=$?
 check "two profiles: their logs one after the other" '[ $rc = 0 ] && cat "$dir/log" "$dir/log" | cmp -s - "$dir/two.log"'
 
+# A stranger's bytes in messages: file names and a truncated log's last line
+# that would set the terminal's title and clear it reach standard error as
+# escapes, one line a message; the outputs keep the bytes as they are.
+# no_controls FILE: nothing a terminal obeys but the line ends (C0, DEL, C1
+# as UTF-8, bytes no UTF-8).
+no_controls() {
+  python3 -c 'import re, sys; t = open(sys.argv[1], "rb").read().decode("utf-8"); sys.exit(bool(re.search("[\x00-\x08\x0b-\x1f\x7f-\x9f]", t)))' "$1" 2>/dev/null
+}
+hostile=$'\e]0;owned\a\e[2J'
+shown='\x1B]0;owned\x07\x1B[2J'
+mkdir "$dir/hostile"
+hostile_line="Supports $hostile"$'\x7f'
+{ head -n 27 "$src/tests/profiles/live/wine-98.LOG"; printf '%s\r\ncut off' "$hostile_line"; } > "$dir/hostile/$hostile.LOG"
+"$tool" "$dir/hostile/$hostile.LOG" --log "$dir/hostile.log" 2>"$dir/err"; rc=$?
+check "a hostile log's note: exit 0, one line, no control" '[ $rc = 0 ] && [ $(wc -l < "$dir/err") = 1 ] && no_controls "$dir/err"'
+check "a hostile log's note: its name and last line as escapes" \
+  'grep -qxF "vornak-report: note: $dir/hostile/$shown.LOG is truncated: its last line is line 28: Supports $shown\x7F" "$dir/err"'
+check "a hostile log's --log: the run's bytes" 'head -c -7 "$dir/hostile/$hostile.LOG" | cmp -s - "$dir/hostile.log"'
+"$tool" "$dir/hostile/$hostile.LOG" --json "$dir/hostile.json" --csv "$dir/hostile.csv" 2>"$dir/err"; rc=$?
+check "a hostile log's JSON and CSV: the name and line as they are" \
+  '[ $rc = 0 ] && [ ! -s "$dir/err" ] && grep -qF "$hostile_line," "$dir/hostile.csv" && python3 -c "import json, sys; s = json.load(open(sys.argv[1]))[\"machines\"][0][\"source\"]; sys.exit(s[\"file\"] != sys.argv[2] or s[\"last_line\"][\"text\"] != sys.argv[3])" "$dir/hostile.json" "$dir/hostile/$hostile.LOG" "$hostile_line"'
+printf 'VORNAK for Windows95 [x]\r\nOS\x00Version\r\n' > "$dir/hostile/bad$hostile.LOG"
+"$tool" --site "$dir/site$hostile" "$dir/hostile" 2>"$dir/err"; rc=$?
+check "a site's messages: what was skipped and the folder as escapes, one line each, no control" \
+  '[ $rc = 0 ] && [ $(wc -l < "$dir/err") = 2 ] && no_controls "$dir/err" && grep -qF "vornak-report: skipped $dir/hostile/bad$shown.LOG:2: a NUL byte" "$dir/err" && grep -qxF "vornak-report: $dir/site$shown: 1 machines from 1 files; 1 files could not be read" "$dir/err"'
+# NAME|SHOWN: a missing input's message, one line, exit 2.
+while IFS='|' read -r name shown_name; do
+  name=$(printf '%b' "$name")
+  "$tool" "$dir/none-$name" 2>"$dir/err"; rc=$?
+  check "a missing $shown_name: exit 2, one line, its name as escapes" \
+    '[ $rc = 2 ] && [ $(wc -l < "$dir/err") = 1 ] && no_controls "$dir/err" && grep -qF "vornak-report: $dir/none-$shown_name: cannot open the file" "$dir/err"'
+done <<'NAMES'
+\x1b]0;owned\x07\x1b[2J|\x1B]0;owned\x07\x1B[2J
+a\nvornak-report: forged\r|a\x0Avornak-report: forged\x0D
+c1 \xc2\x9b2J|c1 \xC2\x9B2J
+lone csi \x9b2J|lone csi \x9B2J
+letters é表|letters é表
+NAMES
+"$tool" "--x$hostile" 2>"$dir/err"; rc=$?
+check "a hostile option: exit 2, its message as escapes, the usage after it" \
+  '[ $rc = 2 ] && no_controls "$dir/err" && [ "$(head -n 1 "$dir/err")" = "vornak-report: unknown option --x$shown" ] && [ -z "$(sed -n 2p "$dir/err")" ] && sed -n 3p "$dir/err" | grep -q "^usage: vornak-report"'
+
 [ $failures = 0 ] && echo "vornak-report: ok"
 exit $failures

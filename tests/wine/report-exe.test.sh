@@ -5,8 +5,9 @@
 # lines and exit statuses of bad input and of outputs that cannot be
 # written, in Wine's default prefix (code page 1252) and in one started with
 # code page 932. Also what only Windows has: backslashes, drive letters and
-# blanks in paths, a read-only target, and a name the ANSI code page cannot
-# hold. Each prefix runs one batch file, so that Wine starts once for it.
+# blanks in paths, a read-only target, a name the ANSI code page cannot
+# hold, and a message whose name holds its characters and its controls.
+# Each prefix runs one batch file, so that Wine starts once for it.
 source "$VORNAK_SOURCE/tests/wine/lib.sh"
 native="$VORNAK_NATIVE/vornak-report"
 exe="$VORNAK_BIN/vornak-report.exe"
@@ -43,6 +44,8 @@ lines.append(b"cut off at the end \x81")
 open(sys.argv[1], "wb").write(b"".join(l + b"\r\n" for l in lines))
 PY
 head -c 1500 "$src/tests/profiles/live/wine-98.LOG" > "$inputs/in/cut.LOG"
+# A cut log whose last whole line would set a terminal's title and clear it.
+{ head -n 27 "$src/tests/profiles/live/wine-98.LOG"; printf 'Supports \e]0;owned\a\e[2J\x7f\r\ncut off'; } > "$inputs/in/hostile.LOG"
 printf 'VORNAK95-PROFILE 1\nversion = 12xz\n' > "$inputs/in/bad.profile"
 cp "$src/tests/profiles/live/wine-nt.LOG" "$inputs/dir with blanks/sub/A.LOG"
 all="${profiles[*]} in/sjis.LOG in/cut.LOG"
@@ -59,6 +62,7 @@ page3|${profiles[*]:11:6} --html out/page3.html
 page4|in/sjis.LOG in/cut.LOG --html -
 json-stdout|in/sjis.LOG --json -
 csv-stdout|in/cut.LOG tests/profiles/cpu/amd-k6.profile --csv -
+hostile|in/hostile.LOG
 bad-input|tests/profiles/cpu/amd-k6.profile in/bad.profile --json out/bad.json
 missing-input|in/none.LOG
 folder-input|in
@@ -83,13 +87,17 @@ done <<<"$cases") || fail "native runs"
     > out/site.stdout 2> out/site.stderr) || fail "native site"
 mv "$inputs/out" "$work/native"
 grep -q 'note: in/cut.LOG is truncated' "$work/native/log.stderr" || fail "the cut log is not truncated natively"
+grep -qxF 'vornak-report: note: in/hostile.LOG is truncated: its last line is line 28: Supports \x1B]0;owned\x07\x1B[2J\x7F' \
+  "$work/native/hostile.stderr" || fail "the hostile log's note natively"
 grep -q $'\xef\xbf\xbd' "$work/native/json-stdout.stdout" || fail "no U+FFFD in the code page 932 log's JSON"
 
-# run_prefix NAME LOCALE CODEPAGE GOOD BAD: the batch under Wine in prefix
-# NAME, started under LOCALE, which gives the ANSI code page CODEPAGE; GOOD is
-# a file name the code page holds, BAD one it does not.
+# run_prefix NAME LOCALE CODEPAGE GOOD BAD MISSING SHOWN: the batch under
+# Wine in prefix NAME, started under LOCALE, which gives the ANSI code page
+# CODEPAGE; GOOD is a file name the code page holds, BAD one it does not;
+# MISSING, a name of no file, has SHOWN in its message (the code page's bytes,
+# its controls as escapes).
 run_prefix() {
-  local name=$1 locale=$2 codepage=$3 good=$4 bad=$5
+  local name=$1 locale=$2 codepage=$3 good=$4 bad=$5 missing=$6 shown=$7
   use_prefix "$name"
   wineserver -k 2>/dev/null || true  # a wineserver keeps the code page it started with
   local dir
@@ -125,9 +133,11 @@ run_prefix() {
     [ "$name" = japanese ] && echo 'vornak-report.exe --site "%DBCS_SITE%" "%DBCS_FOLDER%" 2> nul'
     echo 'vornak-report.exe "%BAD_NAME%" --json out\bad-name.json > out\bad-name.stdout 2> out\bad-name.stderr'
     echo '>out\bad-name.rc echo %ERRORLEVEL%'
+    echo 'vornak-report.exe "%MISSING_NAME%" 2> out\missing-name.stderr'
+    echo '>out\missing-name.rc echo %ERRORLEVEL%'
     echo 'exit /b 0'
   } | sed 's/$/\r/' > "$dir/run.cmd"
-  (cd "$dir" && GOOD_NAME=$good BAD_NAME=$bad DBCS_PATH='表\表.LOG' DBCS_SITE='out\表' DBCS_FOLDER='表' LC_ALL=$locale timeout 500 wine cmd /c run.cmd) ||
+  (cd "$dir" && GOOD_NAME=$good BAD_NAME=$bad MISSING_NAME=$missing DBCS_PATH='表\表.LOG' DBCS_SITE='out\表' DBCS_FOLDER='表' LC_ALL=$locale timeout 500 wine cmd /c run.cmd) ||
     echo "FAIL: $name: the batch ended with status $?" >&2
   local out=$dir/out
   while IFS='|' read -r case args; do
@@ -157,13 +167,18 @@ run_prefix() {
     '(cd "$dir" && "$native" --site "$work/site932" 表 2> /dev/null) && [ -f "$out/表/index.html" ] && (cd "$work/site932" && for f in $(find . -type f); do cmp -s <(tr "\\\\" / < "$f") <(tr "\\\\" / < "$out/表/$f") || exit 1; done)'
   check "$name: a name the code page cannot hold: exit 2, a message, nothing written" \
     '[ "$(tr -d "\r\n " < "$out/bad-name.rc")" = 2 ] && grep -q "^vornak-report: the name .* has characters that code page $codepage cannot hold" "$out/bad-name.stderr" && [ ! -e "$out/bad-name.json" ] && [ ! -s "$out/bad-name.stdout" ]'
+  check "$name: a missing name's message: the code page's characters kept, its controls as escapes" \
+    '[ "$(tr -d "\r\n " < "$out/missing-name.rc")" = 2 ] && [ "$(cat "$out/missing-name.stderr")" = "vornak-report: $shown: cannot open the file: No such file or directory" ]'
   local leftovers
   leftovers=$(find "$dir" -iname 'vrp*.tmp')
   check "$name: no temporary file left: $leftovers" '[ -z "$leftovers" ]'
   wineserver -k 2>/dev/null || true
 }
 
-run_prefix default C.UTF-8 1252 café.LOG 表é.LOG
-run_prefix japanese ja_JP.UTF-8 932 表.LOG 表é.LOG
+# U+0081 (C2 81 in UTF-8) is the byte 0x81 in 1252, one of its C1 controls;
+# in 932, 表 and ソ end in 0x5C and ゴ in 0x53 (their trail bytes), and U+0080
+# is the byte 0x80.
+run_prefix default C.UTF-8 1252 café.LOG 表é.LOG $'\xc2\x81é.LOG' '\x81'$'\xe9.LOG'
+run_prefix japanese ja_JP.UTF-8 932 表.LOG 表é.LOG $'表ソゴ\xc2\x80.LOG' $'\x95\x5c\x83\x5c\x83\x53''\x80.LOG'
 [ $failures = 0 ] && echo "report-exe: ok"
 exit $failures

@@ -5,10 +5,12 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "vornak-report/messages.h"
+
 namespace __gnu_cxx {
 
 void __verbose_terminate_handler() {
-  std::fputs("vornak-report: stopped by an unhandled C++ exception\n", stderr);
+  vornak::WriteMessage(stderr, "stopped by an unhandled C++ exception");
   std::abort();
 }
 
