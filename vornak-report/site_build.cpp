@@ -77,13 +77,10 @@ class SiteRun {
       return CannotWrite(outdir_, replaced.error + where);
     }
     if (replaced.outcome == Replaced::kRefused) {
-      std::fprintf(err_, "vornak-report: %s changed while the site was built and is no site vornak-report made: ",
-                   outdir_.c_str());
-      if (replaced.movedTo.empty())
-        std::fprintf(err_, "it is left as it is\n");
-      else
-        std::fprintf(err_, "it could not be put back (%s) and is now at %s\n", replaced.error.c_str(),
-                     replaced.movedTo.c_str());
+      const std::string refused = outdir_ + " changed while the site was built and is no site vornak-report made: ";
+      WriteMessage(err_, refused + (replaced.movedTo.empty() ? "it is left as it is"
+                                                             : "it could not be put back (" + replaced.error +
+                                                                   ") and is now at " + replaced.movedTo));
       return kExitInput;
     }
     site.Release();
