@@ -106,6 +106,11 @@ while IFS='|' read -r kind option copies; do
   "$tool" "${inputs[@]}" $option "$out/link" 2>"$dir/err"; rc=$?
   check "$kind, through a link: exit 0, the link kept" '[ $rc = 0 ] && [ -L "$out/link" ] && [ "$(ls -A "$out" | tr "\n" " ")" = "link target " ]'
   check "$kind, through a link: the file replaced whole, its mode kept" '[ $(stat -c %s "$out/target") -gt 4096 ] && [ $(stat -c %a "$out/target") = 640 ]'
+  # A link whose file is not there yet: the file is made where it points.
+  mkdir "$out/sub"
+  ln -s ../made "$out/sub/dangling"
+  "$tool" "${inputs[@]}" $option "$out/sub/dangling" 2>"$dir/err"; rc=$?
+  check "$kind, through a dangling link: exit 0, the link kept, its file made" '[ $rc = 0 ] && [ -L "$out/sub/dangling" ] && [ $(stat -c %s "$out/made") -gt 4096 ] && [ "$(ls -A "$out/sub")" = dangling ]'
 done <<'KINDS'
 log|--log|1
 outline|--outline --log|1
@@ -125,6 +130,28 @@ timeout 20 cat "$dir/fifo" > "$dir/from-fifo" & reader=$!
 "$tool" "$profile" --log "$dir/fifo" 2>"$dir/err"; rc=$?
 wait $reader
 check "a pipe as the target: written in place, still a pipe" '[ $rc = 0 ] && [ -p "$dir/fifo" ] && "$tool" "$profile" | cmp -s - "$dir/from-fifo"'
+
+# What root may write anyway, as a user who may not (nobody): a link to a
+# read-only file, and a dangling link into a folder that user cannot write.
+# Exit 1, the file and the link as they were, nothing made.
+if setpriv --reuid=65534 --regid=65534 --clear-groups "$tool" --version >/dev/null 2>&1; then
+  chmod 711 "$dir"
+  mkdir "$dir/nobody" "$dir/locked"
+  printf 'kept\r\n' > "$dir/nobody/read-only" && chmod 444 "$dir/nobody/read-only"
+  ln -s read-only "$dir/nobody/to-read-only"
+  ln -s ../locked/new.log "$dir/nobody/to-locked"
+  chown -R 65534:65534 "$dir/nobody"
+  while IFS='|' read -r name link message; do
+    setpriv --reuid=65534 --regid=65534 --clear-groups "$tool" "$dir/good" --log "$dir/nobody/$link" 2>"$dir/err"; rc=$?
+    check "as nobody, $name: exit 1, $message" '[ $rc = 1 ] && grep -q "cannot write $dir/nobody/$link: $message" "$dir/err"'
+    check "as nobody, $name: nothing changed" '[ -L "$dir/nobody/$link" ] && [ "$(cat "$dir/nobody/read-only")" = $'"'"'kept\r'"'"' ] && [ -z "$(ls -A "$dir/locked")" ] && [ "$(ls -A "$dir/nobody" | tr "\n" " ")" = "read-only to-locked to-read-only " ]'
+  done <<'CASES'
+a link to a read-only file|to-read-only|Permission denied
+a dangling link into a folder it cannot write|to-locked|Permission denied
+CASES
+else
+  echo "SKIP: the cases as an unprivileged user (setpriv cannot run the tool as nobody)" >&2
+fi
 
 # The replay makes no file of its own but the output's new file, made
 # beside it with a name no other user can have put a link on (O_EXCL).
