@@ -161,6 +161,48 @@ if command -v strace >/dev/null; then
   check "the trace shows the replay" 'grep -q "$dir/good" "$dir/trace"'
   check "opens no file for writing but its output's new file" '[ -z "$written" ]'
 fi
+# An output never replaces an input, however it is named, nor a page, JSON
+# or CSV a log or profile (the output's name forgotten: --csv logs/*.LOG).
+# Exit 2, the reason, nothing written: the inputs as they were, standard
+# output empty, no file beside them.
+mine=$dir/mine
+make_mine() {
+  rm -rf "$mine" && mkdir "$mine"
+  cp "$src/tests/profiles/live/wine-98.LOG" "$mine/A.LOG"
+  cp "$src/tests/profiles/live/wine-nt.LOG" "$mine/B.LOG"
+  cp "$profile" "$mine/C.profile"
+  ln "$mine/A.LOG" "$mine/hard"
+  ln -s A.LOG "$mine/soft"
+}
+make_mine
+(cd "$mine" && md5sum A.LOG B.LOG C.profile) > "$dir/mine.sums"
+while IFS='|' read -r name args message; do
+  make_mine
+  out=$(cd "$mine" && eval "\"$tool\" $args" 2>"$dir/err"); rc=$?
+  check "$name: exit 2, nothing on standard output" '[ $rc = 2 ] && [ -z "$out" ]'
+  check "$name: $message" 'grep -qxF "vornak-report: $message: nothing written" "$dir/err"'
+  check "$name: the inputs as they were, nothing beside them" '(cd "$mine" && md5sum -c --quiet "$dir/mine.sums" >/dev/null 2>&1) && [ "$(ls -A "$mine" | tr "\n" " ")" = "A.LOG B.LOG C.profile hard soft " ]'
+done <<'CASES'
+the output's name forgotten|--csv A.LOG B.LOG|--csv A.LOG would replace a VORNAK95 log
+a profile as the JSON|B.LOG --json C.profile|--json C.profile would replace a VORNAK95 profile
+the same name|A.LOG --json A.LOG|--json A.LOG would replace the input A.LOG
+another spelling|A.LOG --html ./A.LOG|--html ./A.LOG would replace the input A.LOG
+a hard link|B.LOG hard --csv A.LOG|--csv A.LOG would replace the input hard
+a symbolic link|A.LOG --log soft|--log soft would replace the input A.LOG
+--log over an input|B.LOG A.LOG --log A.LOG|--log A.LOG would replace the input A.LOG
+--outline over an input|A.LOG --outline --log ../mine/soft|--log ../mine/soft would replace the input A.LOG
+the last of three outputs|A.LOG --html "$dir/x.html" --json - --csv soft|--csv soft would replace the input A.LOG
+standard input and output the same file|/dev/stdin --log /dev/stdout < A.LOG >> A.LOG|--log /dev/stdout would replace the input /dev/stdin
+CASES
+# Not refused: a pipe is no input's file; the tool's own outputs, and a log
+# written again with --log, are replaced as before.
+"$tool" /dev/stdin --log /dev/stdout < "$mine/A.LOG" | cmp -s - "$mine/A.LOG"
+check "standard input and output, two pipes: the log" '[ $? = 0 ]'
+for option in "--csv $dir/again.csv" "--json $dir/again.json" "--html $dir/again.html" "--log $dir/again.LOG" "--outline --log $dir/again.txt"; do
+  "$tool" "$mine/A.LOG" $option && "$tool" "$mine/B.LOG" $option; rc=$?
+  check "$option written again: exit 0" '[ $rc = 0 ]'
+done
+
 # --html: one page of several profiles; a bad profile or more than eight
 # refused with status 2 and no page; an output it cannot write, status 1.
 "$tool" "$dir/good" "$dir/good" --html "$dir/page.html" 2>"$dir/err"; rc=$?
