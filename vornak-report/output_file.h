@@ -4,7 +4,9 @@
 // flushed to the disk, and the new file is renamed over the target only
 // once it is complete. Any failure (a full disk, a size limit, a target
 // that is a folder) leaves the old file as it was and removes the new one,
-// so neither half a file nor a stray temporary file remains. A target that
+// so neither half a file nor a stray temporary file remains. A link is
+// followed, even one whose file does not exist yet: that file gets the
+// bytes, and the link stays. A target that
 // exists and is no regular file (a device, a pipe) is written in place:
 // there is nothing to replace, and a rename would put a file where the
 // device node was.

@@ -1,7 +1,14 @@
 #include "vornak-report/report_run.h"
 
+#include <cstdio>
 #include <memory>
+#include <optional>
+#include <string_view>
+#include <utility>
 
+#include "app/log_rules.h"
+#include "platform/profile/profile_format.h"
+#include "vornak-report/file_identity.h"
 #include "vornak-report/html_page.h"
 #include "vornak-report/messages.h"
 #include "vornak-report/output_file.h"
@@ -54,10 +61,54 @@ void NoteTruncated(const MachineSource& s, std::FILE* err) {
     WriteMessage(err, "note: " + s.Name() + " is truncated before its first whole line");
 }
 
+// What a file starts with as a log or a profile: "log", "profile" or "".
+std::string KindOfFile(const std::string& path) {
+  std::FILE* f = std::fopen(path.c_str(), "rb");
+  if (!f) return "";
+  char start[32] = {};
+  const size_t n = std::fread(start, 1, sizeof start, f);
+  std::fclose(f);
+  const std::string_view bytes(start, n);
+  if (bytes.substr(0, kLogRootPrefix.size()) == kLogRootPrefix) return "log";
+  const std::string_view magic = profile::kMagic;
+  return bytes.substr(0, magic.size()) == magic ? "profile" : "";
+}
+
+// An output that names one of the inputs (by any name: ./A.LOG, a link)
+// would replace it, often the only copy. A page, JSON or CSV never replaces
+// a log or profile either: `--csv logs/*.LOG`, its file name forgotten,
+// makes the first log the target and no input. Returns the exit status, 0
+// if no output is refused.
+int RefuseInputTargets(const Options& o, std::FILE* err) {
+  std::vector<std::optional<FileIdentity>> inputs;
+  for (const auto& [option, target] : {std::pair{"--log", &o.log}, {"--html", &o.html}, {"--json", &o.json},
+                                       {"--csv", &o.csv}}) {
+    if (!*target || **target == "-") continue;
+    const std::optional<FileIdentity> id = IdentityOf(**target);
+    if (!id) continue;  // not there yet, or no file a rename replaces
+    if (inputs.empty())
+      for (const std::string& in : o.inputs) inputs.push_back(IdentityOf(in));
+    for (size_t i = 0; i < inputs.size(); ++i)
+      if (inputs[i] == id) {
+        WriteMessage(err, std::string(option) + " " + **target + " would replace the input " + o.inputs[i] +
+                              ": nothing written");
+        return kExitInput;
+      }
+    // --log writes a log, and --outline a text that starts as one does.
+    const std::string kind = target == &o.log ? "" : KindOfFile(**target);
+    if (!kind.empty()) {
+      WriteMessage(err, std::string(option) + " " + **target + " would replace a VORNAK95 " + kind + ": nothing written");
+      return kExitInput;
+    }
+  }
+  return kExitOk;
+}
+
 }  // namespace
 
 int RunReport(const Options& o, std::FILE* err) {
   if (o.site) return site::RunSite(*o.site, o.inputs, err);
+  if (const int status = RefuseInputTargets(o, err)) return status;
   std::vector<Target> targets;
   if (o.html) targets.push_back({MakeHtmlOutput(), Destination(*o.html)});
   if (o.json) targets.push_back({MakeJsonOutput(), Destination(*o.json)});

@@ -2,6 +2,7 @@
 
 #include <set>
 
+#include "vornak-report/file_identity.h"
 #include "vornak-report/html_page.h"
 #include "vornak-report/messages.h"
 #include "vornak-report/report_run.h"
@@ -40,11 +41,23 @@ class SiteRun {
       WriteMessage(err_, outdir_ + " exists and is no site vornak-report made: it is left as it is");
       return kExitInput;
     }
+    // The old site goes as a whole: nothing in it may be an input, however
+    // it is named or reached. An empty folder holds nothing to lose.
+    KnownFolder oldSite(outdir_, kMarker);
+    const bool old = place == Place::kSite;
+    for (const std::string& in : inputs)
+      if (old && oldSite.Holds(in)) return WouldReplace(in);
+    // OUTDIR in a folder searched, and the work folders a stopped run left
+    // beside it, hold pages, not inputs.
+    const auto leaveOut = [&](const std::string& folder) {
+      const std::string owner = WorkFolderOwner(folder, outdir_);
+      return old && (oldSite.Is(folder) || (!owner.empty() && oldSite.Is(owner)));
+    };
     std::vector<std::string> files, missing;
     for (const std::string& in : inputs) {
       std::vector<std::string> errors;
       const size_t before = files.size();
-      ListFiles(in, files, errors);
+      ListFiles(in, files, errors, leaveOut);
       // A name on the command line that is not there is a mistake to stop
       // at; what cannot be read inside a folder is counted and skipped.
       if (files.size() == before && errors.size() == 1 && errors.front().compare(0, in.size() + 2, in + ": ") == 0) {
@@ -53,6 +66,9 @@ class SiteRun {
       }
       for (const std::string& e : errors) Skip(e, counts_.unreadable);
     }
+    // A link found in a folder may still lead into the old site.
+    for (const std::string& f : files)
+      if (old && oldSite.Holds(f)) return WouldReplace(f);
     std::string error;
     const std::string temp = MakeFolderBeside(outdir_, error);
     if (temp.empty()) return CannotWrite(outdir_, error);
@@ -94,6 +110,10 @@ class SiteRun {
   }
 
  private:
+  int WouldReplace(const std::string& input) {
+    WriteMessage(err_, "--site " + outdir_ + " would replace the input " + input + ": nothing written");
+    return kExitInput;
+  }
   int CannotWrite(const std::string& where, const std::string& error) {
     WriteMessage(err_, "cannot write " + where + ": " + error);
     return kExitOutput;

@@ -4,6 +4,7 @@
 // own file beside it.
 #pragma once
 
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -12,9 +13,11 @@ namespace vornak::site {
 
 // The regular files at or under `path`, appended to `files` in name order
 // at each level. Links to files are followed, links to folders are not (a
-// link back up would never end). What cannot be read is appended to
-// `errors` as "PATH: reason".
-void ListFiles(const std::string& path, std::vector<std::string>& files, std::vector<std::string>& errors);
+// link back up would never end). A folder below `path` for which `leaveOut`
+// is true is not entered. What cannot be read is appended to `errors` as
+// "PATH: reason".
+void ListFiles(const std::string& path, std::vector<std::string>& files, std::vector<std::string>& errors,
+               const std::function<bool(const std::string& folder)>& leaveOut = {});
 
 // What is at the place a site is to go.
 enum class Place { kMissing, kEmptyFolder, kSite, kOther };
@@ -56,5 +59,9 @@ Replaced ReplaceFolder(const std::string& fresh, const std::string& target, cons
 Replaced ReplaceFolderInTwoSteps(const std::string& fresh, const std::string& target, const std::string& marker);
 // Removes a folder and everything in it, not following links. Best effort.
 void RemoveTree(const std::string& path);
+// When `folder` is named as the work folders MakeFolderBeside and
+// ReplaceFolder make beside `target` (".TARGET.new-..." or ".TARGET.old-..."),
+// the name `target` would have beside it; "" otherwise.
+std::string WorkFolderOwner(const std::string& folder, const std::string& target);
 
 }  // namespace vornak::site

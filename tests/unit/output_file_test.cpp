@@ -2,6 +2,8 @@
 // not at all wherever the writer stops. tests/vornak-report/tool.test.sh
 // runs the same failures through each output of the tool.
 #include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <csignal>
 
@@ -48,6 +50,47 @@ TEST(OutputFile, ReplacedWholeOrNotAtAll) {
     EXPECT_EQ(test::ReadFile(dir.Path("page.html")), c.replaced ? std::string(6000, 'n') : "old");
     auto entries = std::filesystem::directory_iterator(dir.Path(""));
     EXPECT_EQ(std::distance(entries, {}), 1) << "a temporary file left";
+  }
+}
+
+// A link is followed even when its file does not exist yet: the file is
+// made where the chain ends, each relative link read from its own folder,
+// and every link stays a link. A loop is an error, not a hang.
+TEST(OutputFile, DanglingLinksAreFollowedToWhereTheyPoint) {
+  const struct {
+    const char* name;
+    std::vector<std::pair<const char*, const char*>> links;  // name, what it points to
+    const char* target;   // the name given to OutputFile
+    const char* written;  // where the bytes are to be; "" when refused
+    const char* error;
+  } kCases[] = {
+      {"from a link's own folder", {{"sub/link", "../new.log"}}, "sub/link", "new.log", ""},
+      {"absolute", {{"link", "@/sub/new.log"}}, "link", "sub/new.log", ""},
+      {"a chain across folders", {{"a", "sub/b"}, {"sub/b", "../c"}, {"c", "sub/new.log"}}, "a", "sub/new.log", ""},
+      {"into a missing folder", {{"link", "gone/new.log"}}, "link", "", "No such file or directory"},
+      {"a loop", {{"a", "b"}, {"b", "a"}}, "a", "", "Too many levels of symbolic links"},
+  };
+  for (const auto& c : kCases) {
+    SCOPED_TRACE(c.name);
+    test::ScratchDir dir;
+    mkdir(dir.Path("sub").c_str(), 0777);
+    for (const auto& [name, to] : c.links)
+      ASSERT_EQ(symlink(to[0] == '@' ? dir.Path(to + 2).c_str() : to, dir.Path(name).c_str()), 0);
+    std::string error;
+    const bool ok = WriteOutputFile(dir.Path(c.target), "bytes", error);
+    EXPECT_EQ(ok, *c.written != '\0');
+    EXPECT_EQ(error, c.error);
+    if (*c.written) {
+      EXPECT_EQ(test::ReadFile(dir.Path(c.written)), "bytes");
+    }
+    for (const auto& [name, to] : c.links) {
+      struct stat st;
+      EXPECT_TRUE(lstat(dir.Path(name).c_str(), &st) == 0 && S_ISLNK(st.st_mode)) << name << " is no longer a link";
+    }
+    size_t files = 0;
+    for (const auto& e : std::filesystem::recursive_directory_iterator(dir.Path("")))
+      files += e.symlink_status().type() == std::filesystem::file_type::regular;
+    EXPECT_EQ(files, *c.written ? 1u : 0u) << "a stray file";
   }
 }
 

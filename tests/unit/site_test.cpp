@@ -321,5 +321,16 @@ TEST(SiteFiles, WalkIsSortedRecursiveAndNeverFollowsAFolderLink) {
   EXPECT_EQ(files, std::vector<std::string>({dir.Path("in/f")}));
 }
 
+// The folder named on the command line is searched whatever the caller's
+// test says; the folders below it only where the test lets them.
+TEST(SiteFiles, WalkLeavesOutFoldersBelowItsStartOnly) {
+  ScratchDir dir;
+  for (const char* d : {"in", "in/b"}) mkdir(dir.Path(d).c_str(), 0777);
+  for (const char* f : {"in/a", "in/b/2"}) WriteFileBytes(dir.Path(f), "");
+  std::vector<std::string> files, errors;
+  ListFiles(dir.Path("in"), files, errors, [](const std::string&) { return true; });
+  EXPECT_EQ(files, std::vector<std::string>({dir.Path("in/a")}));
+}
+
 }  // namespace
 }  // namespace vornak::site

@@ -146,5 +146,46 @@ check "too large: another kind not named" '! grep -q "img" "$dir/err"'
 check "too large: counted" 'grep -q "1 machines from 1 files; 1 other files skipped; 1 files could not be read$" "$dir/err"'
 rm -rf "$dir/big" "$dir/bigsite"
 
+# An input in OUTDIR would go with the old site: refused however it is
+# named or reached, exit 2, nothing written (the old site whole, no work
+# folder left, standard output empty).
+"$tool" --site "$dir/S" "$in/club/deeper/amd-k6.profile" 2>/dev/null
+mkdir "$dir/S/logs"
+cp "$src/tests/profiles/live/wine-98.LOG" "$dir/S/logs/mine.LOG"
+ln -s "$dir/S/logs" "$dir/to-logs"
+mkdir "$dir/linked"
+ln -s ../S/logs/mine.LOG "$dir/linked/mine.LOG"
+old=$(sum "$dir/S")
+while IFS='|' read -r name input named; do
+  out=$("$tool" --site "$dir/S" "$in/club" "$input" 2>"$dir/err"); rc=$?
+  check "$name: exit 2, nothing on standard output" '[ $rc = 2 ] && [ -z "$out" ]'
+  check "$name: the input named" 'grep -qxF "vornak-report: --site $dir/S would replace the input ${named:-$input}: nothing written" "$dir/err"'
+  check "$name: the old site whole, nothing beside it" '[ "$(sum "$dir/S")" = "$old" ] && ! ls -A "$dir" | grep -q "^\.S\."'
+done <<CASES
+a folder in it|$dir/S/logs
+OUTDIR itself|$dir/S
+a file in it|$dir/S/logs/mine.LOG
+another spelling|$dir/in/../S/logs/.
+a link to a folder in it|$dir/to-logs
+a link in a folder searched|$dir/linked|$dir/linked/mine.LOG
+CASES
+
+# OUTDIR in a folder searched is left out, and so are the work folders a
+# stopped run left beside it: their pages are no inputs, and no files
+# skipped. A folder that only starts like one is searched.
+mkdir "$dir/col"
+cp "$src/tests/profiles/live/wine-98.LOG" "$dir/col/"
+"$tool" --site "$dir/col/site" "$dir/col/wine-98.LOG" 2>/dev/null
+for work in .site.new-a1b2c3 .site.old-d4e5f6 .site.newer; do
+  mkdir "$dir/col/$work" && cp "$dir/col/site/index.html" "$dir/col/$work/"
+done
+"$tool" --site "$dir/col/site" "$dir/col" 2>"$dir/err"; rc=$?
+check "OUTDIR in a folder searched: exit 0, only the other files counted" '[ $rc = 0 ] && grep -qx "vornak-report: $dir/col/site: 1 machines from 1 files; 1 other files skipped" "$dir/err"'
+# A neighbour whose name starts with OUTDIR's is no part of it.
+mkdir "$dir/S2"
+cp "$src/tests/profiles/live/wine-nt.LOG" "$dir/S2/"
+"$tool" --site "$dir/S" "$dir/S2" 2>"$dir/err"; rc=$?
+check "a neighbour named S2: exit 0, the site made" '[ $rc = 0 ] && grep -q "S: 1 machines from 1 files$" "$dir/err"'
+
 [ $failures = 0 ] && echo "site.test.sh: all passed"
 exit $((failures > 0))

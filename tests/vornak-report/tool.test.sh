@@ -128,6 +128,28 @@ timeout 20 cat "$dir/fifo" > "$dir/from-fifo" & reader=$!
 wait $reader
 check "a pipe as the target: written in place, still a pipe" '[ $rc = 0 ] && [ -p "$dir/fifo" ] && "$tool" "$profile" | cmp -s - "$dir/from-fifo"'
 
+# What root may write anyway, as a user who may not (nobody): a link to a
+# read-only file, and a dangling link into a folder that user cannot write.
+# Exit 1, the file and the link as they were, nothing made.
+if setpriv --reuid=65534 --regid=65534 --clear-groups "$tool" --version >/dev/null 2>&1; then
+  chmod 711 "$dir"
+  mkdir "$dir/nobody" "$dir/locked"
+  printf 'kept\r\n' > "$dir/nobody/read-only" && chmod 444 "$dir/nobody/read-only"
+  ln -s read-only "$dir/nobody/to-read-only"
+  ln -s ../locked/new.log "$dir/nobody/to-locked"
+  chown -R 65534:65534 "$dir/nobody"
+  while IFS='|' read -r name link message; do
+    setpriv --reuid=65534 --regid=65534 --clear-groups "$tool" "$dir/good" --log "$dir/nobody/$link" 2>"$dir/err"; rc=$?
+    check "as nobody, $name: exit 1, $message" '[ $rc = 1 ] && grep -q "cannot write $dir/nobody/$link: $message" "$dir/err"'
+    check "as nobody, $name: nothing changed" '[ -L "$dir/nobody/$link" ] && [ "$(cat "$dir/nobody/read-only")" = $'"'"'kept\r'"'"' ] && [ -z "$(ls -A "$dir/locked")" ] && [ "$(ls -A "$dir/nobody" | tr "\n" " ")" = "read-only to-locked to-read-only " ]'
+  done <<'CASES'
+a link to a read-only file|to-read-only|Permission denied
+a dangling link into a folder it cannot write|to-locked|Permission denied
+CASES
+else
+  echo "SKIP: the cases as an unprivileged user (setpriv cannot run the tool as nobody)" >&2
+fi
+
 # The replay makes no file of its own but the output's new file, made
 # beside it with a name no other user can have put a link on (O_EXCL).
 if command -v strace >/dev/null; then
@@ -136,6 +158,45 @@ if command -v strace >/dev/null; then
   check "the trace shows the replay" 'grep -q "$dir/good" "$dir/trace"'
   check "opens no file for writing but its output's new file" '[ -z "$written" ]'
 fi
+# An output never replaces an input, however it is named, nor a page, JSON
+# or CSV a log or profile (the output's name forgotten: --csv logs/*.LOG).
+# Exit 2, the reason, nothing written: the inputs as they were, standard
+# output empty, no file beside them.
+mine=$dir/mine
+make_mine() {
+  rm -rf "$mine" && mkdir "$mine"
+  cp "$src/tests/profiles/live/wine-98.LOG" "$mine/A.LOG"
+  cp "$src/tests/profiles/live/wine-nt.LOG" "$mine/B.LOG"
+  cp "$profile" "$mine/C.profile"
+  ln "$mine/A.LOG" "$mine/hard"
+  ln -s A.LOG "$mine/soft"
+}
+make_mine
+(cd "$mine" && md5sum A.LOG B.LOG C.profile) > "$dir/mine.sums"
+while IFS='|' read -r name args message; do
+  make_mine
+  out=$(cd "$mine" && eval "\"$tool\" $args" 2>"$dir/err"); rc=$?
+  check "$name: exit 2, nothing on standard output" '[ $rc = 2 ] && [ -z "$out" ]'
+  check "$name: $message" 'grep -qxF "vornak-report: $message: nothing written" "$dir/err"'
+  check "$name: the inputs as they were, nothing beside them" '(cd "$mine" && md5sum -c --quiet "$dir/mine.sums" >/dev/null 2>&1) && [ "$(ls -A "$mine" | tr "\n" " ")" = "A.LOG B.LOG C.profile hard soft " ]'
+done <<'CASES'
+the output's name forgotten|--csv A.LOG B.LOG|--csv A.LOG would replace a VORNAK95 log
+a profile as the JSON|B.LOG --json C.profile|--json C.profile would replace a VORNAK95 profile
+another spelling|A.LOG --html ./A.LOG|--html ./A.LOG would replace the input A.LOG
+a hard link|B.LOG hard --csv A.LOG|--csv A.LOG would replace the input hard
+a symbolic link, --outline|A.LOG --outline --log soft|--log soft would replace the input A.LOG
+the last of three outputs|A.LOG --html "$dir/x.html" --json - --csv soft|--csv soft would replace the input A.LOG
+standard input and output the same file|/dev/stdin --log /dev/stdout < A.LOG >> A.LOG|--log /dev/stdout would replace the input /dev/stdin
+CASES
+# Not refused: a pipe is no input's file; the tool's own outputs, and a log
+# written again with --log, are replaced as before.
+"$tool" /dev/stdin --log /dev/stdout < "$mine/A.LOG" | cmp -s - "$mine/A.LOG"
+check "standard input and output, two pipes: the log" '[ $? = 0 ]'
+for option in "--csv $dir/again.csv" "--json $dir/again.json" "--html $dir/again.html" "--log $dir/again.LOG" "--outline --log $dir/again.txt"; do
+  "$tool" "$mine/A.LOG" $option && "$tool" "$mine/B.LOG" $option; rc=$?
+  check "$option written again: exit 0" '[ $rc = 0 ]'
+done
+
 # --html: one page of several profiles; a bad profile or more than eight
 # refused with status 2 and no page; an output it cannot write, status 1.
 "$tool" "$dir/good" "$dir/good" --html "$dir/page.html" 2>"$dir/err"; rc=$?

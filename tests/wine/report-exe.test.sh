@@ -69,6 +69,8 @@ folder-input|in
 missing-folder|in/cut.LOG --json out/no/such/x.json
 folder-target|in/cut.LOG --csv out
 site-refused|in/cut.LOG --site in
+input-target|in/cut.LOG --json in/cut.LOG
+log-target|--csv in/cut.LOG tests/profiles/cpu/amd-k6.profile
 usage|--frobnicate
 help|--help
 version|--version"
@@ -129,6 +131,26 @@ run_prefix() {
     echo 'vornak-report.exe in/cut.LOG --json readonly\all.json 2> out\readonly.stderr'
     echo '>out\readonly.rc echo %ERRORLEVEL%'
     echo 'vornak-report.exe "%GOOD_NAME%" --json out\good.json'
+    # An input named otherwise, as only Windows can: another case, the
+    # short name; a log kept in a site, named otherwise; a site in a folder
+    # searched, named otherwise, left out.
+    echo 'vornak-report.exe in\cut.LOG --json IN\CUT.LOG 2> out\input-case.stderr'
+    echo '>out\input-case.rc echo %ERRORLEVEL%'
+    echo 'for %%I in ("dir with blanks\sub\A.LOG") do echo %%~sI> out\short.name'
+    echo 'for %%I in ("dir with blanks\sub\A.LOG") do vornak-report.exe "%%~sI" --csv "dir with blanks\sub\A.LOG" 2> out\input-short.stderr'
+    echo '>out\input-short.rc echo %ERRORLEVEL%'
+    echo 'vornak-report.exe --site out\guard in/cut.LOG > nul 2> nul'
+    echo 'mkdir out\guard\logs'
+    echo 'copy in\cut.LOG out\guard\logs\mine.LOG > nul'
+    echo 'vornak-report.exe --site out\guard in\sjis.LOG OUT\GUARD\LOGS 2> out\guard-case.stderr'
+    echo '>out\guard-case.rc echo %ERRORLEVEL%'
+    echo 'vornak-report.exe --site out\guard out\guard\logs\..\..\guard\logs\mine.LOG 2> out\guard-dots.stderr'
+    echo '>out\guard-dots.rc echo %ERRORLEVEL%'
+    echo 'mkdir walk'
+    echo 'copy in\cut.LOG walk\cut.LOG > nul'
+    echo 'vornak-report.exe --site walk\S in/cut.LOG > nul 2> nul'
+    echo 'vornak-report.exe --site WALK\s walk 2> out\walk.stderr'
+    echo '>out\walk.rc echo %ERRORLEVEL%'
     [ "$name" = japanese ] && echo 'vornak-report.exe "%DBCS_PATH%" --csv out\dbcs.csv --html out\dbcs.html'
     [ "$name" = japanese ] && echo 'vornak-report.exe --site "%DBCS_SITE%" "%DBCS_FOLDER%" 2> nul'
     echo 'vornak-report.exe "%BAD_NAME%" --json out\bad-name.json > out\bad-name.stdout 2> out\bad-name.stderr'
@@ -159,6 +181,18 @@ run_prefix() {
     '[ "$(tr -d "\r\n " < "$out/replace.rc")" = 0 ] && cmp -s "$dir/replace/all.json" <(cd "$inputs" && "$native" in/cut.LOG --json -) && [ "$(ls -A "$dir/replace")" = all.json ]'
   check "$name: a read-only target: exit 1, kept, nothing beside it" \
     '[ "$(tr -d "\r\n " < "$out/readonly.rc")" = 1 ] && grep -q "cannot write readonly.all.json: Permission denied" "$out/readonly.stderr" && [ "$(cat "$dir/readonly/all.json")" = $'"'"'old\r'"'"' ] && [ "$(ls -A "$dir/readonly")" = all.json ]'
+  # An output never replaces an input, however Windows lets it be named.
+  local rc
+  for rc in input-case input-short guard-case guard-dots; do
+    check "$name: $rc: exit 2" '[ "$(tr -d "\r\n " < "$out/$rc.rc")" = 2 ]'
+  done
+  check "$name: an input in another case: refused" 'grep -qxF "vornak-report: --json IN\\CUT.LOG would replace the input in\\cut.LOG: nothing written" "$out/input-case.stderr"'
+  check "$name: an input by its short name: refused" 'grep -q "~" "$out/short.name" && grep -qx "vornak-report: --csv dir with blanks.sub.A.LOG would replace the input .*~.*A.LOG: nothing written" "$out/input-short.stderr"'
+  check "$name: the inputs as they were" 'cmp -s "$inputs/in/cut.LOG" "$dir/in/cut.LOG" && cmp -s "$inputs/dir with blanks/sub/A.LOG" "$dir/dir with blanks/sub/A.LOG"'
+  check "$name: a log in the site, in another case: refused" 'grep -qxF "vornak-report: --site out\\guard would replace the input OUT\\GUARD\\LOGS: nothing written" "$out/guard-case.stderr"'
+  check "$name: a log in the site, through ..: refused" 'grep -qxF "vornak-report: --site out\\guard would replace the input out\\guard\\logs\\..\\..\\guard\\logs\\mine.LOG: nothing written" "$out/guard-dots.stderr"'
+  check "$name: a log in the site: kept, the old site whole" 'cmp -s "$inputs/in/cut.LOG" "$out/guard/logs/mine.LOG" && [ "$(ls "$out/guard/m")" = 1.html ] && [ -z "$(find "$out" -maxdepth 1 -name ".guard.*")" ]'
+  check "$name: a site in a folder searched, in another case: left out" '[ "$(tr -d "\r\n " < "$out/walk.rc")" = 0 ] && grep -qx "vornak-report: WALK.s: 1 machines from 1 files" "$out/walk.stderr"'
   check "$name: a name the code page holds" \
     '(cd "$dir" && "$native" "$good" --json -) | cmp -s - "$out/good.json"'
   [ "$name" = japanese ] && check "$name: a trail byte 0x5C in the folder's name" \

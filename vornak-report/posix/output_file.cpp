@@ -30,19 +30,45 @@ void SyncFolder(const std::string& folder) {
   close(fd);
 }
 
+// The name at the end of a chain of links whose last file is missing, where
+// realpath gives up; a relative link is read from its own folder. A loop,
+// or a chain longer than the system follows, is ELOOP.
+int FollowDanglingLinks(std::string& path) {
+  for (int links = 0;; ++links) {
+    struct stat st;
+    if (lstat(path.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) return 0;
+    if (links == 40) return ELOOP;
+    std::vector<char> target(static_cast<size_t>(st.st_size > 0 ? st.st_size : PATH_MAX) + 1);
+    const ssize_t n = readlink(path.c_str(), target.data(), target.size());
+    if (n < 0) return errno;
+    if (static_cast<size_t>(n) >= target.size()) continue;  // the link changed under us: read it again
+    const std::string to(target.data(), static_cast<size_t>(n));
+    if (to.empty()) return ENOENT;
+    const std::string folder = FolderOf(path);
+    path = to[0] == '/' ? to : (folder == "/" ? "" : folder) + "/" + to;
+  }
+}
+
 }  // namespace
 
 int OutputFile::Open() {
   struct stat st;
-  const bool exists = stat(path_.c_str(), &st) == 0;
+  bool exists = stat(path_.c_str(), &st) == 0;
+  // A link is followed, so the file it names gets the bytes and the link
+  // stays; a dangling one too, so its file is made where it points. (Only
+  // then by hand: the system's own links, such as /dev/stdout to a pipe,
+  // name no file a path could reach.)
+  if (!exists && (errno == ENOENT || errno == ELOOP)) {
+    if (const int error = FollowDanglingLinks(path_)) return error;
+    exists = stat(path_.c_str(), &st) == 0;
+  }
   if (exists && S_ISDIR(st.st_mode)) return EISDIR;
   if (exists && !S_ISREG(st.st_mode)) {
     file_ = std::fopen(path_.c_str(), "wb");
     return file_ ? 0 : errno;
   }
   if (exists) {
-    // A file that may not be written is not replaced either; a link is
-    // followed, so the file it names gets the bytes and the link stays.
+    // A file that may not be written is not replaced either.
     if (access(path_.c_str(), W_OK) != 0) return errno;
     struct stat link;
     if (lstat(path_.c_str(), &link) == 0 && S_ISLNK(link.st_mode)) {

@@ -9,6 +9,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <functional>
 
 namespace vornak::site {
 
@@ -38,7 +39,10 @@ bool Names(const std::string& folder, std::vector<std::string>& names, int& err)
   return err == 0;
 }
 
-void Walk(const std::string& path, bool top, std::vector<std::string>& files, std::vector<std::string>& errors) {
+using LeaveOut = std::function<bool(const std::string&)>;
+
+void Walk(const std::string& path, bool top, std::vector<std::string>& files, std::vector<std::string>& errors,
+          const LeaveOut& leaveOut) {
   struct stat st;
   // The command line's own names are followed, links found inside are not
   // followed to folders.
@@ -56,10 +60,11 @@ void Walk(const std::string& path, bool top, std::vector<std::string>& files, st
   // forever, and is not.
   if (S_ISREG(st.st_mode) || (top && S_ISFIFO(st.st_mode))) return files.push_back(path);
   if (!S_ISDIR(st.st_mode)) return errors.push_back(path + ": not a file or a folder");
+  if (!top && leaveOut && leaveOut(path)) return;
   std::vector<std::string> names;
   int err = 0;
   if (!Names(path, names, err)) errors.push_back(path + ": " + std::strerror(err));
-  for (const std::string& n : names) Walk(Join(path, n), false, files, errors);
+  for (const std::string& n : names) Walk(Join(path, n), false, files, errors, leaveOut);
 }
 
 std::string Parent(const std::string& path) {
@@ -79,8 +84,9 @@ std::string Base(const std::string& path) {
 
 }  // namespace
 
-void ListFiles(const std::string& path, std::vector<std::string>& files, std::vector<std::string>& errors) {
-  Walk(path, true, files, errors);
+void ListFiles(const std::string& path, std::vector<std::string>& files, std::vector<std::string>& errors,
+               const LeaveOut& leaveOut) {
+  Walk(path, true, files, errors, leaveOut);
 }
 
 Place InspectPlace(const std::string& path, const std::string& marker) {
@@ -216,6 +222,13 @@ Replaced ReplaceFolderInTwoSteps(const std::string& fresh, const std::string& ta
   }
   RemoveTree(aside);
   return {};
+}
+
+std::string WorkFolderOwner(const std::string& folder, const std::string& target) {
+  const std::string name = Base(folder), prefix = "." + Base(target) + ".";
+  if (name.compare(0, prefix.size(), prefix) != 0) return "";
+  const std::string kind = name.substr(prefix.size(), 4);
+  return kind == "new-" || kind == "old-" ? Join(Parent(folder), Base(target)) : "";
 }
 
 void RemoveTree(const std::string& path) {

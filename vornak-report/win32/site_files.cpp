@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <functional>
 
 #include "vornak-report/file_names.h"
 #include "vornak-report/win32/replace_file.h"
@@ -74,16 +75,19 @@ bool IsLinkedFolder(DWORD attributes) {
   return (attributes & FILE_ATTRIBUTE_DIRECTORY) && (attributes & FILE_ATTRIBUTE_REPARSE_POINT);
 }
 
-void Walk(const std::string& path, bool top, std::vector<std::string>& files, std::vector<std::string>& errors) {
+using LeaveOut = std::function<bool(const std::string&)>;
+
+void Walk(const std::string& path, bool top, std::vector<std::string>& files, std::vector<std::string>& errors,
+          const LeaveOut& leaveOut) {
   const DWORD attributes = GetFileAttributesA(path.c_str());
   if (attributes == INVALID_FILE_ATTRIBUTES) return errors.push_back(path + ": " + SystemErrorText(GetLastError()));
   if (!(attributes & FILE_ATTRIBUTE_DIRECTORY)) return files.push_back(path);
-  if (!top && IsLinkedFolder(attributes)) return;
+  if (!top && (IsLinkedFolder(attributes) || (leaveOut && leaveOut(path)))) return;
   std::vector<Entry> entries;
   DWORD error = 0;
   if (!Entries(path, entries, error)) errors.push_back(path + ": " + SystemErrorText(error));
   for (const Entry& e : entries)
-    if (!IsLinkedFolder(e.attributes)) Walk(Join(path, e.name), false, files, errors);
+    if (!IsLinkedFolder(e.attributes)) Walk(Join(path, e.name), false, files, errors, leaveOut);
 }
 
 std::string Hex(unsigned long n) {
@@ -100,8 +104,9 @@ std::string NameBeside(const std::string& target, const char* kind, unsigned att
 
 }  // namespace
 
-void ListFiles(const std::string& path, std::vector<std::string>& files, std::vector<std::string>& errors) {
-  Walk(path, true, files, errors);
+void ListFiles(const std::string& path, std::vector<std::string>& files, std::vector<std::string>& errors,
+               const LeaveOut& leaveOut) {
+  Walk(path, true, files, errors, leaveOut);
 }
 
 Place InspectPlace(const std::string& path, const std::string& marker) {
@@ -210,6 +215,13 @@ Replaced ReplaceFolderInTwoSteps(const std::string& fresh, const std::string& ta
   }
   RemoveTree(aside);
   return {};
+}
+
+std::string WorkFolderOwner(const std::string& folder, const std::string& target) {
+  const std::string name = Base(folder), prefix = "." + Base(target) + ".";
+  if (name.compare(0, prefix.size(), prefix) != 0) return "";
+  const std::string kind = name.substr(prefix.size(), 4);
+  return kind == "new-" || kind == "old-" ? Join(Parent(folder), Base(target)) : "";
 }
 
 void RemoveTree(const std::string& path) {
