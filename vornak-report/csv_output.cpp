@@ -88,7 +88,8 @@ bool ReadsAsValue(const std::string& text) {
     if (IsPlainWord(word)) return false;
     word.clear();
     // 0-9, and the full-width ０-９ (EF BC 90-99), digits to a Japanese Calc or Excel.
-    digit = digit || std::isdigit(c) || (c == 0xEF && at(i + 1) == 0xBC && at(i + 2) >= 0x90 && at(i + 2) <= 0x99);
+    const bool fullWidth = c == 0xEF && at(i + 1) == 0xBC && at(i + 2) >= 0x90 && at(i + 2) <= 0x99;
+    digit = digit || (c >= '0' && c <= '9') || fullWidth;
   }
   return digit;
 }
