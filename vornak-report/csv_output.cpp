@@ -62,8 +62,9 @@ bool IsPlainWord(std::string word) {
 // for their month names and truth words; a text taken in by mistake is only
 // written as a formula that gives it.
 bool ReadsAsValue(const std::string& text) {
-  // TRUE or FALSE, in any case, with blanks or no-break spaces around (Calc
-  // drops those); an error value of Excel's ("#N/A", "#REF!").
+  // TRUE or FALSE, in any case, with blanks around (Calc drops those) or
+  // no-break spaces (which it drops around a number); an error value of
+  // Excel's ("#N/A", "#REF!").
   std::string bare = text;
   for (bool trimmed = true; trimmed;) {
     trimmed = false;

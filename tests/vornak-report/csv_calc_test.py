@@ -136,7 +136,7 @@ def main(tmp):
     r = subprocess.run([TOOL, "--csv", csv_path, "--json", json_path, "--", *files], cwd=names, capture_output=True)
     check("vornak-report", r.returncode == 0, r.stderr.decode(errors="replace"))
     machines = json.load(open(json_path, encoding="utf-8"))["machines"]
-    header = next(csv.reader(open(csv_path, encoding="utf-8-sig", newline="")))
+    header = next(csv.reader(open(csv_path, encoding="utf-8-sig", errors="replace", newline="")))
     # Each case reached the columns it was put in, so that the table holds every case.
     for text, m in zip(csv_cases.CASES, machines):
         check(f"case {text[:30]!r} in the vendor and last-line columns",
@@ -146,7 +146,7 @@ def main(tmp):
     with open(canary, "w", encoding="utf-8-sig", newline="") as f:
         f.write("06E8\r\n0591\r\n4.10\r\n4.00\r\n")
 
-    with open(csv_path, encoding="utf-8-sig", newline="") as f:
+    with open(csv_path, encoding="utf-8-sig", errors="replace", newline="") as f:
         written = list(csv.reader(f))
     cells, table = 0, {}
     for language in ("en_US", "ja_JP"):

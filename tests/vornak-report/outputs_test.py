@@ -200,7 +200,7 @@ def csv_forms(tmp):
         with open(os.path.join(names, name), "wb") as f:
             f.write(csv_cases.run("x"))
     raw = run("--csv", "-", "--", logs, *[name for name, _ in NAME_FORMS], cwd=names).stdout
-    header, *rows = csv.reader(io.StringIO(raw.decode("utf-8-sig"), newline=""))
+    header, *rows = csv.reader(io.StringIO(raw.decode("utf-8-sig", errors="replace"), newline=""))
     rows = [dict(zip(header, r)) for r in rows]
     check("csv forms: a row for each", len(rows) == len(FORMS) + len(NAME_FORMS))
     for (text, field), row in zip(FORMS, rows):
