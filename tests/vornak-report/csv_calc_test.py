@@ -164,7 +164,7 @@ def main(tmp):
                 cells += 1
                 ok = cell_ok(want, got_row[j], text_row[j])
                 where = machines[i - 1]["source"]["file"] if i else "header"
-                check(f"{language}: {where[:40]!r} run {i} {h}", ok,
+                check(f"{language}: {where[:40]!r} row {i} {h}", ok,
                       f"JSON {want!r:.80} Calc {got_row[j]!r:.80} {text_row[j]!r:.80}")
                 if TABLE and i and h == ("vendor" if i <= len(csv_cases.CASES) else "file"):
                     table.setdefault(i, [want, written[i][j]]).append(f"{got_row[j][0] or '-'} {text_row[j]!r:.30}")
