@@ -190,7 +190,7 @@ NAME_FORMS = [("0591", '="0591"'), ("4.10", '="4.10"'), ("TRUE", '="TRUE"'), ("-
 
 
 def csv_forms(tmp):
-    """Each text of FORMS as the vendor (a line kept as it is) of a run; NAME_FORMS as files' names."""
+    """Each text of FORMS as the vendor and the last line (kept as they are) of a cut run; NAME_FORMS as files' names."""
     logs = os.path.join(tmp, "forms.LOG")
     with open(logs, "wb") as f:
         f.write(csv_cases.runs([text for text, _ in FORMS]))
@@ -204,7 +204,7 @@ def csv_forms(tmp):
     rows = [dict(zip(header, r)) for r in rows]
     check("csv forms: a row for each", len(rows) == len(FORMS) + len(NAME_FORMS))
     for (text, field), row in zip(FORMS, rows):
-        check(f"csv form of {text[:30]!r}", row["vendor"] == field, f"{row['vendor'][:80]!r}")
+        check(f"csv form of {text[:30]!r}", row["vendor"] == row["last_line"] == field, f"{row['vendor'][:80]!r}")
     for (name, field), row in zip(NAME_FORMS, rows[len(FORMS):]):
         check(f"csv form of the file name {name!r}", row["file"] == field, f"{row['file']!r}")
 
