@@ -54,6 +54,11 @@ add_test(NAME vornak-report.tool
 # and profiles alike, read back as a script reads them.
 add_test(NAME vornak-report.outputs
          COMMAND python3 ${CMAKE_SOURCE_DIR}/tests/vornak-report/outputs_test.py $<TARGET_FILE:vornak-report>)
+# The CSV opened in LibreOffice Calc, in English and in Japanese: every cell
+# the JSON's value, texts that look like numbers, dates or truth values too.
+add_test(NAME vornak-report.csv-calc
+         COMMAND python3 ${CMAKE_SOURCE_DIR}/tests/vornak-report/csv_calc_test.py $<TARGET_FILE:vornak-report>)
+set_tests_properties(vornak-report.csv-calc PROPERTIES TIMEOUT 300)
 # The page in headless Chromium: DOM, screenshot, no network request.
 add_test(NAME vornak-report.html-browser
          COMMAND bash ${CMAKE_SOURCE_DIR}/tests/vornak-report/html-browser.test.sh $<TARGET_FILE:vornak-report>)

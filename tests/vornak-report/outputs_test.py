@@ -21,6 +21,8 @@ import tempfile
 
 import jsonschema
 
+import csv_cases
+
 TOOL = os.path.abspath(sys.argv[1])
 SRC = os.path.dirname(os.path.dirname(os.path.dirname(os.path.abspath(__file__))))
 PROFILES = os.path.join(SRC, "tests", "profiles")
@@ -154,6 +156,59 @@ def csv_back(tmp, runs):
           and named[-1]["integer_points"] == "", k5)
 
 
+# A text and its CSV field as Python's csv reads it: a text a spreadsheet could
+# take for a value as ="TEXT", one that starts like a formula after an
+# apostrophe, others as they are.
+LONG = "11" + "\uff11" * 85  # 257 bytes: a piece of 255 would end inside a character
+FORMS = [
+    ("06E8", '="06E8"'), ("0591", '="0591"'), ("4.10", '="4.10"'), ("1/2", '="1/2"'), ("12:30", '="12:30"'),
+    ("(5)", '="(5)"'), ("50%", '="50%"'), ("1,000", '="1,000"'), (" 5", '=" 5"'), ("1月2日", '="1月2日"'),
+    ("\uff11\uff12", '="\uff11\uff12"'), ("\uff41\uff42", "\uff41\uff42"),
+    # Words: three letters may be part of a value, four not, but for months and weekdays.
+    ("Win32s", '="Win32s"'), ("Abc 5", '="Abc 5"'), ("Abcd 5", "Abcd 5"), ("May 5", '="May 5"'),
+    ("March 5", '="March 5"'), ("Sept 5", '="Sept 5"'), ("Monday 5", '="Monday 5"'), ("Mondays 5", "Mondays 5"),
+    ("Pentium III 450/500", "Pentium III 450/500"), ("Windows95[chicago]", "Windows95[chicago]"),
+    # Without a digit: the truth values and error values only.
+    ("TRUE", '="TRUE"'), ("false", '="false"'), (" TRUE ", '=" TRUE "'), ("TRUEST", "TRUEST"), ("#N/A", '="#N/A"'),
+    ("N/A", "N/A"), ("GenuineIntel", "GenuineIntel"), ("   ", "   "),
+    # The formula guard comes first, for every character it covers.
+    ("=1+2", "'=1+2"), ("+5", "'+5"), ("-5", "'-5"), ("@x", "'@x"), ("\t5", "'\t5"),
+    ("----- VORNAK Harlix -----", "'----- VORNAK Harlix -----"), ('="0591"', '\'="0591"'),
+    # Quotes doubled inside the formula; a line break leaves the text as it is.
+    ('"5"', '="""5"""'), ('a"1', '="a""1"'), ("12\n34", "12\n34"), ("4.10\r", "4.10\r"),
+    # Pieces of at most 255 bytes, cut before a character; the whole formula at most 8,192.
+    ("1" * 255, '="' + "1" * 255 + '"'), ("1" * 256, '="' + "1" * 255 + '"&"1"'),
+    (LONG, '="' + LONG[:86] + '"&"' + LONG[86:] + '"'),
+    ("1" * 8096, "=" + "&".join('"' + "1" * n + '"' for n in [255] * 31 + [191])), ("1" * 8097, "'" + "1" * 8097),
+]
+
+
+# File names: the same rules (UTF-8, so no-break spaces too, which Calc trims).
+NAME_FORMS = [("0591", '="0591"'), ("4.10", '="4.10"'), ("TRUE", '="TRUE"'), ("-5", "'-5"), ("A.LOG", "A.LOG"),
+              ("2001-03-04.LOG", '="2001-03-04.LOG"'), ("\u00a0TRUE", '="\u00a0TRUE"'), ("5\u00a0", '="5\u00a0"'),
+              ("\u00a0", "\u00a0"), ("\u00a0 TRUE\u00a0", '="\u00a0 TRUE\u00a0"')]
+
+
+def csv_forms(tmp):
+    """Each text of FORMS as the vendor and the last line (kept as they are) of a cut run; NAME_FORMS as files' names."""
+    logs = os.path.join(tmp, "forms.LOG")
+    with open(logs, "wb") as f:
+        f.write(csv_cases.runs([text for text, _ in FORMS]))
+    names = os.path.join(tmp, "forms")
+    os.mkdir(names)
+    for name, _ in NAME_FORMS:
+        with open(os.path.join(names, name), "wb") as f:
+            f.write(csv_cases.run("x"))
+    raw = run("--csv", "-", "--", logs, *[name for name, _ in NAME_FORMS], cwd=names).stdout
+    header, *rows = csv.reader(io.StringIO(raw.decode("utf-8-sig", errors="replace"), newline=""))
+    rows = [dict(zip(header, r)) for r in rows]
+    check("csv forms: a row for each", len(rows) == len(FORMS) + len(NAME_FORMS))
+    for (text, field), row in zip(FORMS, rows):
+        check(f"csv form of {text[:30]!r}", row["vendor"] == row["last_line"] == field, f"{row['vendor'][:80]!r}")
+    for (name, field), row in zip(NAME_FORMS, rows[len(FORMS):]):
+        check(f"csv form of the file name {name!r}", row["file"] == field, f"{row['file']!r}")
+
+
 def bad_input(tmp):
     good = f"{PROFILES}/html/p3-500-win98.profile"
     for name, data, message in [("not a log", b"Hello\r\n", ": not a VORNAK95 log or profile"),
@@ -186,6 +241,7 @@ with tempfile.TemporaryDirectory() as tmp:
     runs_file = several_runs(tmp)
     page_of_logs(tmp)
     csv_back(tmp, runs_file)
+    csv_forms(tmp)
     bad_input(tmp)
     schema_can_fail()
 if failures:
