@@ -2,7 +2,6 @@
 
 #include "app/capped_file.h"
 #include "app/log_reader.h"
-#include "app/log_rules.h"
 #include "app/profile_replay.h"
 #include "platform/profile/profile_format.h"
 
@@ -53,7 +52,7 @@ std::vector<ReportMachine> ReadReportBytes(const std::string& bytes, const std::
     machines.push_back(FromProfile(bytes, name));
     return machines;
   }
-  if (!StartsWith(bytes, kLogRootPrefix)) throw ForeignFileError(name, 0, "not a VORNAK95 log or profile");
+  if (!StartsAsLog(bytes)) throw ForeignFileError(name, 0, "not a VORNAK95 log or profile");
   std::vector<LogRun> runs = ReadLog(bytes, name);
   machines.reserve(runs.size());
   for (LogRun& r : runs) {
