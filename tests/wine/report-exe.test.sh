@@ -43,9 +43,11 @@ lines.append(b"cut off at the end \x81")
 open(sys.argv[1], "wb").write(b"".join(l + b"\r\n" for l in lines))
 PY
 head -c 1500 "$src/tests/profiles/live/wine-98.LOG" > "$inputs/in/cut.LOG"
+# The cut run appended to by a run in LF: two machines.
+{ cat "$inputs/in/cut.LOG"; tr -d '\r' < "$src/tests/profiles/live/wine-nt.LOG"; } > "$inputs/in/glued.LOG"
 printf 'VORNAK95-PROFILE 1\nversion = 12xz\n' > "$inputs/in/bad.profile"
 cp "$src/tests/profiles/live/wine-nt.LOG" "$inputs/dir with blanks/sub/A.LOG"
-all="${profiles[*]} in/sjis.LOG in/cut.LOG"
+all="${profiles[*]} in/sjis.LOG in/cut.LOG in/glued.LOG"
 
 # NAME|ARGUMENTS, the same on both sides (forward slashes), outputs in out/.
 # Pages hold at most eight machines: the inputs in four.
