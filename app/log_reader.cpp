@@ -63,6 +63,13 @@ class LineCursor {
       from = lf + 1;
     }
     const int number = lfs_ + 1;
+    // A run cut inside a line, then appended to (a reset, and the next run):
+    // a root line inside the line starts that run, and the bytes before it
+    // are the cut one's last line. A whole win.ini line may hold one; it is
+    // told by the line end it keeps. The next root line is looked for once
+    // a run, not once a line.
+    if (nextRoot_ <= pos_) nextRoot_ = std::min(FindRootLine(pos_ + 1, size), size);
+    if (nextRoot_ < end && !KeepsIniLineEnd(end, next, innerLfs)) end = next = nextRoot_;
     if (const void* nul = std::memchr(data + pos_, '\0', end - pos_)) {
       const char* zeros = static_cast<const char*>(nul);
       size_t after = zeros - data;
@@ -70,6 +77,7 @@ class LineCursor {
       if (after < size && !StartsWith(bytes_.substr(after), kLogRootPrefix))
         throw InputError(name_, number, "a NUL byte, which no log line holds: binary data");
       // A reset's zeros, up to the end or to the next run.
+      line = RawLine{bytes_.substr(pos_, static_cast<size_t>(zeros - data) - pos_), pos_, after, number};
       lfs_ += static_cast<int>(std::count(data + pos_, zeros, '\n'));
       pos_ = after;
       return Next::kCut;
@@ -77,8 +85,10 @@ class LineCursor {
     if (end - pos_ > kMaxLogLineBytes)
       throw InputError(name_, number, "a line longer than " + std::to_string(kMaxLogLineBytes >> 10) +
                                           " KB, which no log holds: binary data");
-    if (next == size && end == size) {  // no line end
-      pos_ = size;
+    if (next == end) {  // no line end: at the end of the file, or where a run starts
+      line = RawLine{bytes_.substr(pos_, end - pos_), pos_, end, number};
+      lfs_ += static_cast<int>(std::count(data + pos_, data + end, '\n'));
+      pos_ = end;
       return Next::kCut;
     }
     line = RawLine{bytes_.substr(pos_, end - pos_), pos_, next, number};
@@ -88,10 +98,39 @@ class LineCursor {
   }
 
  private:
+  // Where a whole root line starts inside [from, to): the root line's text
+  // there, and " mode]" at the end of that line (which may lie past `to`);
+  // npos if none does.
+  size_t FindRootLine(size_t from, size_t to) const {
+    const std::string_view root = kLogRootPrefix, tail = " mode]";
+    const char* data = bytes_.data();
+    for (; from + root.size() <= to; ++from) {
+      const void* v = std::memchr(data + from, root[0], to - from - root.size() + 1);
+      if (!v) break;
+      from = static_cast<const char*>(v) - data;
+      if (bytes_.compare(from, root.size(), root) != 0) continue;
+      size_t lineEnd = std::min(bytes_.find('\n', from), bytes_.size());
+      if (data[lineEnd - 1] == '\r') --lineEnd;
+      if (lineEnd - from >= root.size() + tail.size() && bytes_.compare(lineEnd - tail.size(), tail.size(), tail) == 0)
+        return from;
+    }
+    return std::string_view::npos;
+  }
+
+  // Whether the line ends as a whole win.ini or system.ini line does: its
+  // file's LF (its only lone LF) before the writer's CR LF, or an empty line
+  // after it (the file's CR LF, or any line end once converted to LF).
+  bool KeepsIniLineEnd(size_t end, size_t next, int innerLfs) const {
+    if (next == end) return false;  // no line end at all
+    if (crLf_ && innerLfs == 1 && bytes_[end - 1] == '\n') return true;
+    return bytes_.substr(next, crLf_ ? 2 : 1) == (crLf_ ? "\r\n" : "\n");
+  }
+
   std::string_view bytes_;
   const std::string& name_;
   bool crLf_ = true;
   size_t pos_ = 0;
+  size_t nextRoot_ = 0;  // where the next whole root line starts (the size: none)
   int lfs_ = 0;
 };
 
@@ -174,6 +213,13 @@ bool InIniFile(LogPhase p) { return p == LogPhase::kWinIni || p == LogPhase::kSy
 
 }  // namespace
 
+bool StartsAsLog(std::string_view bytes) {
+  for (size_t cut = 0; cut < kLogRootPrefix.size(); ++cut)
+    if (bytes.substr(0, cut) == kLogRootPrefix.substr(0, cut) && StartsWith(bytes.substr(cut), kLogRootPrefix))
+      return true;
+  return false;
+}
+
 std::vector<LogRun> ReadLog(std::string_view bytes, const std::string& name) {
   std::vector<LogRun> runs;
   LineCursor cursor(bytes, name);
@@ -198,7 +244,12 @@ std::vector<LogRun> ReadLog(std::string_view bytes, const std::string& name) {
   Next next = cursor.Take(line);
   while (next != Next::kEnd) {
     if (next == Next::kCut) {
-      if (runs.empty()) runs.emplace_back().truncated = true;  // not one whole line
+      // A root line cut short, or the file's first line, is a run without
+      // one whole line; other cut bytes are the last line of the run before.
+      if (runs.empty() || StartsWith(line.text, kLogRootPrefix)) {
+        finishRun();
+        runs.emplace_back().truncated = true;
+      }
       cut = true;
       next = cursor.Take(line);
       continue;

@@ -23,11 +23,15 @@ struct LogRun {
   MemoryOutline outline;
   std::string log;            // the run's whole lines, with their line ends
   bool truncated = false;     // it stops before the report's end (docs/log-format.md)
-  int lastLineNumber = 0;     // its last whole line, counted from 1 in the file
+  int lastLineNumber = 0;     // its last whole line, counted from 1 in the file (0: none)
   std::string lastLine;       // that line's text
 };
 
-// The runs of a log, in file order. `bytes` must start with kLogRootPrefix;
+// Whether the bytes start as a log: with kLogRootPrefix, or with a run cut
+// inside that text and then appended to (the text's first bytes, then it).
+bool StartsAsLog(std::string_view bytes);
+
+// The runs of a log, in file order. `bytes` must start as a log does;
 // `name` names the file in errors. A NUL byte, other than in the zeros a
 // reset leaves after the last line, and a line over kMaxLogLineBytes throw
 // InputError with the line's number.

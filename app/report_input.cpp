@@ -2,7 +2,6 @@
 
 #include "app/capped_file.h"
 #include "app/log_reader.h"
-#include "app/log_rules.h"
 #include "app/profile_replay.h"
 #include "platform/profile/profile_format.h"
 
@@ -16,10 +15,9 @@ const char kWhat[] = "a log or profile";
 
 bool StartsWith(std::string_view s, std::string_view prefix) { return s.substr(0, prefix.size()) == prefix; }
 
-// Logs and profiles are told by their first bytes, nothing else.
-bool StartsLikeOurs(std::string_view start) {
-  return StartsWith(start, profile::kMagic) || StartsWith(start, kLogRootPrefix);
-}
+// Logs and profiles are told by their first bytes, nothing else (a log's
+// may be a run cut inside its root line, then appended to).
+bool StartsLikeOurs(std::string_view start) { return StartsWith(start, profile::kMagic) || StartsAsLog(start); }
 
 // A log grows by appending runs: one past the cap is a log all the same,
 // named where a large file of another kind is skipped without a word.

@@ -19,6 +19,20 @@ uint64_t Hash(const std::string& bytes, uint64_t seed) {
   return h ^ (h >> 33);
 }
 
+// A run's log as a conversion to LF leaves it. A run's line ends are its
+// first line's (docs/log-format.md): in a CR LF run every CR LF goes, the
+// one a win.ini line kept from its file too; an LF run is left as it is (a
+// CR before its LF is a line's text).
+std::string LfLines(const std::string& log) {
+  const size_t lf = log.find('\n');
+  if (lf == std::string::npos || lf == 0 || log[lf - 1] != '\r') return log;
+  std::string out;
+  out.reserve(log.size());
+  for (size_t i = 0; i < log.size(); ++i)
+    if (!(log[i] == '\r' && i + 1 < log.size() && log[i + 1] == '\n')) out += log[i];
+  return out;
+}
+
 std::optional<uint32_t> Measured(const std::optional<html::BenchFigure>& f) {
   if (!f || f->time == 0) return std::nullopt;
   return f->points;
@@ -42,9 +56,12 @@ Figures FiguresOf(const html::MachineFacts& facts) {
   return f;
 }
 
-std::pair<size_t, bool> DuplicateIndex::Add(const std::string& reportBytes) {
-  const auto key = std::make_pair(std::make_pair(Hash(reportBytes, 1), Hash(reportBytes, 2)), reportBytes.size());
-  const auto [it, added] = keys_.emplace(key, keys_.size());
+std::pair<size_t, bool> DuplicateIndex::Add(const std::string& log) {
+  if (log.empty()) return {count_++, true};
+  const std::string lines = LfLines(log);
+  const auto key = std::make_pair(std::make_pair(Hash(lines, 1), Hash(lines, 2)), lines.size());
+  const auto [it, added] = keys_.emplace(key, count_);
+  if (added) ++count_;
   return {it->second, added};
 }
 

@@ -27,19 +27,23 @@ struct Figures {
 // Figures out of the facts the page reads.
 Figures FiguresOf(const html::MachineFacts& facts);
 
-// Runs told apart by their report's bytes: the same run found twice (a log
-// copied, a profile beside the log it made) is one machine. Two 64-bit
-// hashes of different seeds and the length stand for the bytes, so a
+// Runs told apart by their report's lines, whatever their line ends: the
+// same run found twice (a log copied, a profile beside the log it made, a
+// copy an editor or a mail program converted to LF) is one machine. Two
+// 64-bit hashes of different seeds and the length stand for the lines, so a
 // thousand reports are not kept in memory to be compared.
 class DuplicateIndex {
  public:
-  // The index of the machine with these report bytes, and whether it is new
-  // (then it is the next index, counted from 0).
-  std::pair<size_t, bool> Add(const std::string& reportBytes);
-  size_t Size() const { return keys_.size(); }
+  // The index of the machine whose run has this log (its lines, each ended
+  // by CR LF, or by LF once converted), and whether it is new (then it is
+  // the next index, counted from 0). A run without a whole line is always
+  // new: it holds nothing to tell it by.
+  std::pair<size_t, bool> Add(const std::string& log);
+  size_t Size() const { return count_; }
 
  private:
   std::map<std::pair<std::pair<uint64_t, uint64_t>, size_t>, size_t> keys_;
+  size_t count_ = 0;
 };
 
 // Where a value stands: 1 for the highest; equal values share a rank (the

@@ -249,9 +249,91 @@ TEST(LogRuns, ACutAtEveryLineOfASection) {
   }
 }
 
+// A log cut anywhere (a reset), then appended to by the next run: the cut
+// run reads as it does alone, and the new one as it does alone, with its
+// own line ends. Cut at every byte of the root line and of the ini files
+// (win.ini's LF before the CR LF, Shift-JIS characters), and at a stride
+// through the rest.
+TEST(LogRuns, ARunCutAnywhereThenAppendedToReadsAsItDoesAlone) {
+  const std::string a = ReplayedLog("files/machine.profile"), b = ReplayedLog("pc98/pc9821.profile");
+  const struct {
+    const char* name;
+    bool cutLf, nextLf;
+  } kModes[] = {{"CR LF, then CR LF", false, false}, {"CR LF, then LF", false, true}, {"LF, then CR LF", true, false}};
+  for (const auto& mode : kModes) {
+    const std::string first = mode.cutLf ? WithLf(a) : a, next = mode.nextLf ? WithLf(b) : b;
+    const std::vector<LogRun> nextAlone = ReadLog(next, "b.LOG");
+    ASSERT_EQ(nextAlone.size(), 1u);
+    const size_t rootEnd = first.find('\n') + 1, ini = first.find("WIN.INI"), drives = first.find("Drive Info");
+    for (size_t cut = 1; cut <= first.size(); cut += cut <= rootEnd || (cut >= ini && cut <= drives) ? 1 : 53) {
+      SCOPED_TRACE(std::string(mode.name) + ", cut after byte " + std::to_string(cut));
+      const std::string head = first.substr(0, cut);
+      const std::vector<LogRun> alone = ReadLog(head, "a.LOG"), runs = ReadLog(head + next, "a.LOG");
+      ASSERT_EQ(alone.size(), 1u);
+      ASSERT_EQ(runs.size(), 2u);
+      EXPECT_EQ(runs[0].truncated, alone[0].truncated || head.back() != '\n');
+      EXPECT_EQ(runs[0].log, alone[0].log);
+      EXPECT_EQ(runs[0].lastLineNumber, alone[0].lastLineNumber);
+      EXPECT_EQ(runs[0].lastLine, alone[0].lastLine);
+      EXPECT_EQ(runs[0].outline.Dump(), alone[0].outline.Dump());
+      EXPECT_FALSE(runs[1].truncated);
+      EXPECT_EQ(runs[1].log, next);
+      EXPECT_EQ(runs[1].lastLineNumber, nextAlone[0].lastLineNumber + std::count(head.begin(), head.end(), '\n'));
+      EXPECT_EQ(runs[1].lastLine, nextAlone[0].lastLine);
+      EXPECT_EQ(runs[1].outline.Dump(), nextAlone[0].outline.Dump());
+    }
+  }
+}
+
+// A line that starts with the root line's text starts a run, even cut short
+// (a run without a whole line, "0"); other cut bytes are the last line of the
+// run before ("T", truncated; "W", whole). A file may start with a root line
+// cut inside that text. "": refused as not a log.
+TEST(LogRuns, ARootLineCutShortIsARunOfItsOwn) {
+  const std::string a = ReplayedLog("pc98/pc9821.profile"), zeros(16, '\0');
+  const std::string root = a.substr(0, a.find("\r\n"));  // "VORNAK for Windows95 [... mode]"
+  const struct {
+    const char* name;
+    std::string bytes;
+    const char* runs;
+  } kCases[] = {
+      {"a root line cut at the end", a + root.substr(0, 25), "W0"},
+      {"a root line without its line end", a + root, "W0"},
+      {"a root line cut, then zeros", a + root.substr(0, 25) + zeros, "W0"},
+      {"a root line cut, then a run", a + root.substr(0, 25) + a, "W0W"},
+      {"a root line cut, then zeros, then a run", a + root.substr(0, 25) + zeros + a, "W0W"},
+      {"the root text alone, then a run", a + root.substr(0, 22) + a, "W0W"},
+      {"less than the root text, then a run", a + root.substr(0, 21) + a, "TW"},
+      {"the file starts so", root.substr(0, 25) + a, "0W"},
+      {"the file starts with the text's first byte", root.substr(0, 1) + a, "0W"},
+      {"... with all but its last", root.substr(0, 21) + a, "0W"},
+      {"... with other bytes", "VORX" + a, ""},
+      {"a line holding the root text alone, then a run", a + "x" + root.substr(0, 22) + "\r\n" + a, "WW"},
+  };
+  for (const auto& c : kCases) {
+    SCOPED_TRACE(c.name);
+    std::vector<ReportMachine> m;
+    try {
+      m = ReadReportBytes(c.bytes, "A.LOG");
+    } catch (const InputError& e) {
+      EXPECT_STREQ(c.runs, "") << e.what();
+      continue;
+    }
+    std::string runs;
+    for (const ReportMachine& r : m) runs += r.log.empty() ? '0' : r.truncated ? 'T' : 'W';
+    EXPECT_EQ(runs, c.runs);
+    for (const ReportMachine& r : m) {
+      if (r.log.empty()) {
+        EXPECT_TRUE(r.truncated && r.lastLineNumber == 0 && r.lastLine.empty());
+      }
+    }
+  }
+}
+
 // Free-form texts shaped like the report's structure stay where the report
 // put them: a font line ends in a blank, a provider's in its version, a
-// window's starts with "HWND = ", and a win.ini line keeps its LF.
+// window's starts with "HWND = ", and a win.ini line keeps its LF (or CR LF)
+// even around a whole root line, in the log as written and converted.
 TEST(LogRuns, FreeFormTextsThatLookLikeHeadersStayPut) {
   const std::string profile =
       "VORNAK95-PROFILE 1\n"
@@ -259,12 +341,16 @@ TEST(LogRuns, FreeFormTextsThatLookLikeHeadersStayPut) {
       "dplayprovider = \"\" \"Device CAPS(IPX)\" 1 0\ndplay = 1 0 0 0 0 0 0 0 0 0 0\n"
       "windows = 1\nwindow = 1 \"Initial File\" 0\n"
       "windir = 1 \"C:\\5cW\"\n"
-      "file \"C:\\5cW\\5cwin.ini\" = 1 \"SYSTEM.INI\\0aDrive Info\\0d\\0aVORNAK for Windows95 [x]\\0a\"\n";
+      "file \"C:\\5cW\\5cwin.ini\" = 1 \"SYSTEM.INI\\0aDrive Info\\0d\\0aVORNAK for Windows95 [x]\\0a"
+      "a=VORNAK for Windows95 [Win32s mode]\\0ab=VORNAK for Windows95 [Win32s mode]\\0d\\0d\\0a\"\n";
   fuzz::Replayed r = fuzz::ReplayOne(profile);
   ASSERT_TRUE(r.parsed) << r.error;
-  std::vector<LogRun> runs = ReadLog(r.log, "x.LOG");
-  ASSERT_EQ(runs.size(), 1u);
-  EXPECT_EQ(runs[0].outline.Dump(), fuzz::FlatThreadDump(r.tree));
+  for (bool lf : {false, true}) {
+    SCOPED_TRACE(lf ? "LF" : "CR LF");
+    std::vector<LogRun> runs = ReadLog(lf ? WithLf(r.log) : r.log, "x.LOG");
+    ASSERT_EQ(runs.size(), 1u);
+    EXPECT_EQ(runs[0].outline.Dump(), fuzz::FlatThreadDump(r.tree));
+  }
 }
 
 void WriteFile(const std::string& path, const std::string& bytes) {

@@ -102,6 +102,34 @@ TEST(SiteDuplicates, OnlyIdenticalReportsAreOneMachine) {
   EXPECT_EQ(d.Size(), 5u);
 }
 
+// The same run whatever its line ends (a CR LF log and its conversion to
+// LF, win.ini's own line ends included); a run without a line is never one
+// found again.
+TEST(SiteDuplicates, LineEndsAsAConversionToLfLeavesThem) {
+  const std::string crLf = "VORNAK for Windows95 [Win32s mode]\r\n", lf = "VORNAK for Windows95 [Win32s mode]\n";
+  const struct {
+    const char* name;
+    std::string first, second;
+    bool same;
+  } kCases[] = {
+      {"converted", crLf + "CPU Type : K6\r\n", lf + "CPU Type : K6\n", true},
+      {"a win.ini line's LF", crLf + "load=\n\r\nrun=\n\r\n", lf + "load=\n\nrun=\n\n", true},
+      {"a win.ini line's CR LF", crLf + "load=\r\n\r\n", lf + "load=\n\n", true},
+      {"a text ending in CR", crLf + "a\r\r\n", lf + "a\r\n", true},
+      {"a CR in a converted run is text", lf + "a\r\n", lf + "a\n", false},
+      {"a text's LF, a line end once converted", crLf + "a\nb\r\n", crLf + "a\r\nb\r\n", true},
+      {"one more line", crLf + "a\r\n", lf + "a\n\n", false},
+      {"no line at all", "", "", false},
+  };
+  for (const auto& c : kCases) {
+    SCOPED_TRACE(c.name);
+    DuplicateIndex d;
+    EXPECT_EQ(d.Add(c.first), std::make_pair(size_t{0}, true));
+    EXPECT_EQ(d.Add(c.second), c.same ? std::make_pair(size_t{0}, false) : std::make_pair(size_t{1}, true));
+    EXPECT_EQ(d.Size(), c.same ? 1u : 2u);
+  }
+}
+
 // A stranger's texts in every place a page puts them.
 const char kHostile[] = "<script>alert(1)</script>\"'&amp;<!--x-->\x01";
 

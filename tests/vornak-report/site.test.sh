@@ -187,5 +187,19 @@ cp "$src/tests/profiles/live/wine-nt.LOG" "$dir/S2/"
 "$tool" --site "$dir/S" "$dir/S2" 2>"$dir/err"; rc=$?
 check "a neighbour named S2: exit 0, the site made" '[ $rc = 0 ] && grep -q "S: 1 machines from 1 files$" "$dir/err"'
 
+# One run found as a log, as the profile that made it, as a copy converted to
+# LF, and after a cut run it was appended to: one machine. Runs cut before
+# their first whole line are never one another's duplicates.
+mkdir "$dir/same"
+cp "$src"/tests/profiles/live/wine-98.LOG "$src"/tests/profiles/live/wine-98.profile "$dir/same/"
+sed 's/\r$//' "$dir/same/wine-98.LOG" > "$dir/same/converted.LOG"
+{ head -c 9000 "$src"/tests/profiles/live/wine-nt.LOG; cat "$dir/same/wine-98.LOG"; } > "$dir/same/glued.LOG"
+printf 'VORNAK for Windows95 [Win' > "$dir/same/cut1.LOG"
+printf 'VORNAK for Windows95 [Windows NT' > "$dir/same/cut2.LOG"
+"$tool" --site "$dir/same-site" "$dir/same" 2>"$dir/err"; rc=$?
+check "same run: exit 0" '[ $rc = 0 ]'
+check "same run: one machine, empty runs apart" 'grep -q "same-site: 4 machines from 6 files; 3 runs found again, merged$" "$dir/err"'
+check "same run: every file on its row" 'grep -qE "/converted\.LOG<br>[^<]*/glued\.LOG \(run 2 of 2\)<br>[^<]*/wine-98\.LOG<br>[^<]*/wine-98\.profile</td>" "$dir/same-site/index.html"'
+
 [ $failures = 0 ] && echo "site.test.sh: all passed"
 exit $((failures > 0))

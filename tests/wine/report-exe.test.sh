@@ -46,9 +46,11 @@ PY
 head -c 1500 "$src/tests/profiles/live/wine-98.LOG" > "$inputs/in/cut.LOG"
 # A cut log whose last whole line would set a terminal's title and clear it.
 { head -n 27 "$src/tests/profiles/live/wine-98.LOG"; printf 'Supports \e]0;owned\a\e[2J\x7f\r\ncut off'; } > "$inputs/in/hostile.LOG"
+# The cut run appended to by a run in LF: two machines.
+{ cat "$inputs/in/cut.LOG"; tr -d '\r' < "$src/tests/profiles/live/wine-nt.LOG"; } > "$inputs/in/glued.LOG"
 printf 'VORNAK95-PROFILE 1\nversion = 12xz\n' > "$inputs/in/bad.profile"
 cp "$src/tests/profiles/live/wine-nt.LOG" "$inputs/dir with blanks/sub/A.LOG"
-all="${profiles[*]} in/sjis.LOG in/cut.LOG"
+all="${profiles[*]} in/sjis.LOG in/cut.LOG in/glued.LOG"
 
 # NAME|ARGUMENTS, the same on both sides (forward slashes), outputs in out/.
 # Pages hold at most eight machines: the inputs in four.
