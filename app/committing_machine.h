@@ -1,9 +1,19 @@
 // The machine as a run asks it: every question passed on unchanged, and the
 // run's log committed to the disk before each question that can hang the
-// machine (a display, sound or game-port driver, a port or BIOS-area access
-// on the wrong kind of PC). After the reset the log then ends with the line
-// that names what was being asked. The list of those questions is here and
-// nowhere else; a new question of the Machine seam must be passed on here too.
+// machine: one that waits on a driver (display, sound, game port), a port or
+// BIOS-area access on the wrong kind of PC, a drive or a file on it (a floppy
+// drive without a disk, a network drive that went away), or another
+// program's window. After the reset the log then ends with the last line
+// logged before the question, most often the one that names it (a drive's
+// "--- C ---"). The list of those questions is here and nowhere else; a new
+// question of the Machine seam must be passed on here too.
+//
+// Not on the list, because the system answers them from its own tables
+// without waiting on anything: the version, system, memory and metrics
+// questions, GetDeviceCaps (kept with the device context), the Windows,
+// system and temporary folders (kept strings and the environment; nothing
+// is opened), and NUVASH32's version, the processor probes and the kernels
+// (this program's own libraries).
 #pragma once
 
 #include "app/report_tree.h"
@@ -21,7 +31,7 @@ class CommittingMachine : public Machine {
   MemoryStatus GetMemoryStatus() override { return m_.GetMemoryStatus(); }
   int32_t GetSystemMetric(int32_t index) override { return m_.GetSystemMetric(index); }
   int32_t GetDeviceCaps(int32_t index) override { return m_.GetDeviceCaps(index); }
-  std::vector<FontFamily> FontFamilies() override { return m_.FontFamilies(); }
+  std::vector<FontFamily> FontFamilies() override;
 
   uint32_t CheckCpuid() override { return m_.CheckCpuid(); }
   CpuidRegs Cpuid(uint32_t leaf) override { return m_.Cpuid(leaf); }
@@ -39,19 +49,15 @@ class CommittingMachine : public Machine {
   std::optional<uint16_t> ReadPortWord(uint32_t port) override;
   bool WritePortWord(uint32_t port, uint16_t value) override;
 
-  std::vector<PaintedWindow> BroadcastPaint() override { return m_.BroadcastPaint(); }
+  std::vector<PaintedWindow> BroadcastPaint() override;
   std::optional<std::string> WindowsDirectory() override { return m_.WindowsDirectory(); }
   std::optional<std::string> SystemDirectory() override { return m_.SystemDirectory(); }
   std::optional<std::string> TempPath() override { return m_.TempPath(); }
-  std::optional<std::string> ReadFileBytes(const std::string& path) override {
-    return m_.ReadFileBytes(path);
-  }
-  bool VolumePresent(const std::string& root) override { return m_.VolumePresent(root); }
-  std::optional<VolumeInfo> VolumeInformation(const std::string& root) override {
-    return m_.VolumeInformation(root);
-  }
-  uint32_t DriveType(const std::string& root) override { return m_.DriveType(root); }
-  std::optional<DiskFreeSpace> DiskFree(const std::string& root) override { return m_.DiskFree(root); }
+  std::optional<std::string> ReadFileBytes(const std::string& path) override;
+  bool VolumePresent(const std::string& root) override;
+  std::optional<VolumeInfo> VolumeInformation(const std::string& root) override;
+  uint32_t DriveType(const std::string& root) override;
+  std::optional<DiskFreeSpace> DiskFree(const std::string& root) override;
 
   Direct3DAnswer ProbeDirect3D() override;
   DirectDrawAnswer ProbeDirectDraw(bool directDraw2) override;

@@ -111,6 +111,12 @@ foreach(t startup_launcher startup_empty startup_empty_dx)
   target_link_options(${t} PRIVATE ${STATIC_RUNTIME} ${EXE_SIZE_OPTIONS})
 endforeach()
 
+# tools/bench-commit: a logged line and a commit timed in one process.
+add_executable(log_commit_bench tests/bench/log_commit_bench.cpp)
+set_target_properties(log_commit_bench PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
+target_link_libraries(log_commit_bench PRIVATE vornak_core)
+target_link_options(log_commit_bench PRIVATE ${STATIC_RUNTIME})
+
 enable_testing()
 # The native build beside this one (the Makefile's layout), for the replay
 # tool that some Wine tests compare against.

@@ -38,11 +38,19 @@ out=$("$check" "$dir/late.exe"); rc=$?
 [ $rc = 1 ] || fail "late.exe: exit status $rc, expected 1"
 grep -q 'late.exe: kernel32.dll!GetTickCount64 is missing' <<<"$out" || fail "late.exe: message: $out"
 
+# The check needs nothing beside the repository: a copy of the tool with its
+# lists and allowance, alone in a folder, passes our binaries.
+mkdir -p "$dir/alone/tools"
+cp -r "$check" "$here/tools/check-imports.allow" "$here/tools/win95-exports" "$dir/alone/tools/"
+"$dir/alone/tools/check-imports" "${binaries[@]}" >/dev/null ||
+  fail "a copy with nothing beside it: $("$dir/alone/tools/check-imports" "${binaries[@]}" 2>&1 | head -3)"
+
 # Reference lists that are missing or empty fail the check.
 mkdir "$dir/none" "$dir/empty"
 "$check" --exports "$dir/none" "$dir/late.exe" >/dev/null; rc=$?
 [ $rc = 2 ] || fail "missing lists: exit status $rc, expected 2"
-for f in "$here"/../shared/win95-exports/*.txt; do head -n1 "$f" > "$dir/empty/$(basename "$f")"; done
+for f in "$here"/tools/win95-exports/*.txt; do head -n1 "$f" > "$dir/empty/$(basename "$f")"; done
+[ -f "$dir/empty/kernel32.txt" ] || fail "no reference lists in tools/win95-exports"
 "$check" --exports "$dir/empty" "$bin/NUVASH32.dll" >/dev/null; rc=$?
 [ $rc = 2 ] || fail "empty lists: exit status $rc, expected 2"
 

@@ -333,6 +333,19 @@ TEST(AnalysisRunCommits, PrecedeEachStepAndEachHangProneQuestion) {
     DirectPlayAnswer ProbeDirectPlay() override { return ask("dplay"), ProfileMachine::ProbeDirectPlay(); }
     uint32_t JoyGetNumDevs() override { return ask("joynum"), ProfileMachine::JoyGetNumDevs(); }
     JoyCaps JoyGetDevCaps(uint32_t d) override { return ask("joycaps"), ProfileMachine::JoyGetDevCaps(d); }
+    std::vector<FontFamily> FontFamilies() override { return ask("fonts"), ProfileMachine::FontFamilies(); }
+    std::vector<PaintedWindow> BroadcastPaint() override { return ask("paint"), ProfileMachine::BroadcastPaint(); }
+    std::optional<std::string> ReadFileBytes(const std::string& p) override {
+      return ask("file"), ProfileMachine::ReadFileBytes(p);
+    }
+    bool VolumePresent(const std::string& r) override { return ask("volume"), ProfileMachine::VolumePresent(r); }
+    std::optional<VolumeInfo> VolumeInformation(const std::string& r) override {
+      return ask("volumeinfo"), ProfileMachine::VolumeInformation(r);
+    }
+    uint32_t DriveType(const std::string& r) override { return ask("drivetype"), ProfileMachine::DriveType(r); }
+    std::optional<DiskFreeSpace> DiskFree(const std::string& r) override {
+      return ask("diskfree"), ProfileMachine::DiskFree(r);
+    }
   };
   struct StepShell : RecordingShell {
     void SetStatusText(const std::string& text) override {
@@ -344,17 +357,39 @@ TEST(AnalysisRunCommits, PrecedeEachStepAndEachHangProneQuestion) {
   } shell;
   shell.log = &log;
   // A PC-98 with a Cyrix processor and a SCSI board: every kind of port and
-  // BIOS-area question is asked.
+  // BIOS-area question is asked. Fonts, a window, both ini files and two
+  // drives (the first followed by others that are not there) bring in the
+  // rest.
   std::string profile = test::ReadFile(std::string(VORNAK_SOURCE_DIR) + "/tests/profiles/cpu/cyrix-pc98.profile");
-  Spy m(test::MachineFrom(profile.substr(profile.find('\n') + 1) + "portin cc2 = 1 0000\n"),
+  const char* const rest = R"(portin cc2 = 1 0000
+fonts = 1
+font = "Regular" "Arial"
+windows = 1
+window = 00000a10 "Program Manager" 00000000
+windir = 1 "C:\5cWINDOWS"
+file "C:\5cWINDOWS\5cwin.ini" = 1 "[windows]\0d\0aload=\0d\0a"
+file "C:\5cWINDOWS\5csystem.ini" = 1 "[boot]\0d\0a"
+volume "C:\5c" = 1
+volumeinfo "C:\5c" = 1 "WIN95" "FAT" 1a2b3c4d ff 6
+drivetype "C:\5c" = 3
+diskfree "C:\5c" = 1 40 200 493e0 f4240
+volume "E:\5c" = 1
+volumeinfo "E:\5c" = 1 "" "FAT" 1234 c 2
+drivetype "E:\5c" = 2
+diskfree "E:\5c" = 1 1 200 5a0 b40
+)";
+  Spy m(test::MachineFrom(profile.substr(profile.find('\n') + 1) + rest),
         [&](const char* q) { asked[q] += log.pending, log.pending = 1; });
   MemoryOutline o;
   ReportHost host(m, shell);
   host.CreateTree(o, 0, 100, 100);
   host.RunAnalysis(log);
   EXPECT_EQ(shell.uncommittedSteps, std::vector<std::string>{"Ready"});  // the end: the log is closed
+  // Each question hangs on its own kind of fault; none may be asked with a
+  // line still only in memory.
   for (const char* q : {"cyrixreg", "biosword", "biosbyte", "portin", "portout", "d3d", "ddraw",
-                        "dsound", "dplay", "joynum", "joycaps"}) {
+                        "dsound", "dplay", "joynum", "joycaps", "fonts", "paint", "file", "volume",
+                        "volumeinfo", "drivetype", "diskfree"}) {
     ASSERT_EQ(asked.count(q), 1u) << q << " never asked: the profile no longer reaches it";
     EXPECT_EQ(asked[q], 0) << q << " asked with lines not committed";
   }

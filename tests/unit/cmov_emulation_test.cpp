@@ -134,10 +134,15 @@ TEST_P(CmovEmulation, DoesWhatTheProcessorWould) {
   for (int k = 0; k < 8; ++k)
     EXPECT_EQ(r.reg[k], k == c.dest ? c.result : before.reg[k]) << "register " << k;
   EXPECT_EQ(r.eip, kCode + static_cast<uint32_t>(c.length));
-  if (c.outcome == O::kSourceUnreadable) EXPECT_EQ(unreadable, c.result);
+  if (c.outcome == O::kSourceUnreadable) {
+    EXPECT_EQ(unreadable, c.result);
+  }
   // The decoder alone agrees on the length (tools/check-cmov asks it).
-  if (c.outcome != O::kRefused) EXPECT_EQ(DecodeCmov(c.code.data(), c.code.size()).length, c.code.size());
-  else EXPECT_EQ(DecodeCmov(c.code.data(), c.code.size()).length, 0u);
+  if (c.outcome != O::kRefused) {
+    EXPECT_EQ(DecodeCmov(c.code.data(), c.code.size()).length, c.code.size());
+  } else {
+    EXPECT_EQ(DecodeCmov(c.code.data(), c.code.size()).length, 0u);
+  }
 }
 
 INSTANTIATE_TEST_SUITE_P(Forms, CmovEmulation, ::testing::ValuesIn(Cases()),
