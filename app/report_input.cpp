@@ -15,9 +15,7 @@ const char kWhat[] = "a log or profile";
 
 bool StartsWith(std::string_view s, std::string_view prefix) { return s.substr(0, prefix.size()) == prefix; }
 
-// Logs and profiles are told by their first bytes, nothing else (a log's
-// may be a run cut inside its root line, then appended to).
-bool StartsLikeOurs(std::string_view start) { return StartsWith(start, profile::kMagic) || StartsAsLog(start); }
+bool StartsLikeOurs(std::string_view start) { return !KindOfStart(start).empty(); }
 
 // A log grows by appending runs: one past the cap is a log all the same,
 // named where a large file of another kind is skipped without a word.
@@ -46,6 +44,13 @@ ReportMachine FromProfile(const std::string& bytes, const std::string& name) {
 }
 
 }  // namespace
+
+// Logs and profiles are told by their first bytes, nothing else (a log's
+// may be a run cut inside its root line, then appended to).
+std::string KindOfStart(std::string_view start) {
+  if (StartsWith(start, profile::kMagic)) return "profile";
+  return StartsAsLog(start) ? "log" : "";
+}
 
 std::string ReportMachine::Name() const {
   if (runs <= 1) return file;

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "app/input_error.h"
@@ -13,6 +14,11 @@ namespace vornak {
 
 // Inputs past this size are refused, logs as profiles (kMaxProfileBytes).
 extern const size_t kMaxReportInputBytes;
+
+// What a file's first bytes make it: "log", "profile" or "" (another kind).
+// kKindStartBytes of them are enough to tell.
+inline constexpr size_t kKindStartBytes = 64;
+std::string KindOfStart(std::string_view start);
 
 struct ReportMachine {
   std::string file;           // the name the caller gave

@@ -6,8 +6,6 @@
 #include <string_view>
 #include <utility>
 
-#include "app/log_rules.h"
-#include "platform/profile/profile_format.h"
 #include "vornak-report/file_identity.h"
 #include "vornak-report/html_page.h"
 #include "vornak-report/messages.h"
@@ -65,13 +63,10 @@ void NoteTruncated(const MachineSource& s, std::FILE* err) {
 std::string KindOfFile(const std::string& path) {
   std::FILE* f = std::fopen(path.c_str(), "rb");
   if (!f) return "";
-  char start[32] = {};
+  char start[kKindStartBytes] = {};
   const size_t n = std::fread(start, 1, sizeof start, f);
   std::fclose(f);
-  const std::string_view bytes(start, n);
-  if (bytes.substr(0, kLogRootPrefix.size()) == kLogRootPrefix) return "log";
-  const std::string_view magic = profile::kMagic;
-  return bytes.substr(0, magic.size()) == magic ? "profile" : "";
+  return KindOfStart(std::string_view(start, n));
 }
 
 // An output that names one of the inputs (by any name: ./A.LOG, a link)
