@@ -89,7 +89,7 @@ for n in $(unzip -Z1 "$companion"); do
   [[ $n =~ ^[A-Za-z0-9_-]{1,8}(\.[A-Za-z0-9_-]{1,3})?$ ]] || fail "not an 8.3 name: $n"
 done
 size=$(stat -c %s "$tool/VREPORT.EXE")
-[ "$size" -le 614400 ] || fail "VREPORT.EXE is $size bytes, over its budget of 600 KB"
+[ "$size" -le 655360 ] || fail "VREPORT.EXE is $size bytes, over its budget of 640 KB"
 sizes+=" VREPORT.EXE $size"
 i686-w64-mingw32-objdump -h "$tool/VREPORT.EXE" | grep -q '\.debug' && fail "VREPORT.EXE is not stripped"
 "$src/tools/check-imports" "$tool/VREPORT.EXE" >/dev/null ||
