@@ -1,8 +1,8 @@
 #include "bench/bench_line.h"
 
-#include "app/wsformat.h"
 #include "bench/best_of_runs.h"
 #include "platform/x87_precision.h"
+#include "report/wsformat.h"
 
 namespace vornak {
 

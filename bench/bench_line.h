@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-#include "app/analysis.h"
+#include "report/analysis.h"
 
 namespace vornak {
 

@@ -5,7 +5,7 @@
 // section alone.
 #pragma once
 
-#include "app/analysis.h"
+#include "report/analysis.h"
 
 namespace vornak {
 

@@ -4,9 +4,9 @@
 #include <limits>
 #include <string>
 
-#include "app/wsformat.h"
 #include "bench/os_code_name.h"
 #include "platform/x87_precision.h"
+#include "report/wsformat.h"
 
 namespace vornak {
 

@@ -11,7 +11,7 @@
 
 #include <cstdint>
 
-#include "app/analysis.h"
+#include "report/analysis.h"
 
 namespace vornak {
 

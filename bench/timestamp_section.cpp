@@ -1,7 +1,7 @@
-#include "app/wsformat.h"
 #include "bench/bench_sections.h"
 #include "bench/bench_tables.h"
 #include "bench/compare_line.h"
+#include "report/wsformat.h"
 
 namespace vornak {
 

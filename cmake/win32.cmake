@@ -37,7 +37,7 @@ file(GLOB LIVE_SOURCES CONFIGURE_DEPENDS platform/win32/*.cpp)
 list(REMOVE_ITEM LIVE_SOURCES ${CMAKE_SOURCE_DIR}/platform/win32/log_file.cpp)  # in the core
 # Every entry from the system links the CMOV frame handler (cmov_frame.h).
 set(LIVE_SOURCES ${LIVE_SOURCES} platform/win32/pc98_io.S platform/win32/runtime/cmov_handler.cpp)
-file(GLOB SHELL_SOURCES CONFIGURE_DEPENDS app/win32/*.cpp)
+file(GLOB SHELL_SOURCES CONFIGURE_DEPENDS vornak95/win32/*.cpp)
 add_executable(VORNAK95 WIN32 ${SHELL_SOURCES} ${LIVE_SOURCES} res/vornak95.rc
                platform/win32/runtime/processor_support.cpp)
 set_target_properties(VORNAK95 PROPERTIES OUTPUT_NAME VORNAK95 SUFFIX .EXE)
@@ -82,7 +82,7 @@ add_dependencies(pc98_probe_test ordinal_imports)
 
 # Exceptions thrown in system callbacks and window procedures, with the
 # live layer they are thrown in.
-add_executable(callback_guard_test tests/wine/callback_guard_test.cpp app/win32/failure.cpp ${LIVE_SOURCES})
+add_executable(callback_guard_test tests/wine/callback_guard_test.cpp vornak95/win32/failure.cpp ${LIVE_SOURCES})
 set_target_properties(callback_guard_test PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
 target_include_directories(callback_guard_test PRIVATE ${CMAKE_SOURCE_DIR})
 target_link_libraries(callback_guard_test PRIVATE $<TARGET_PROPERTY:VORNAK95,LINK_LIBRARIES>)
@@ -91,7 +91,7 @@ add_dependencies(callback_guard_test ordinal_imports)
 
 # The CMOV handlers at each entry from the system, entered through the
 # program's own entry point.
-add_executable(cmov_filter_test tests/wine/cmov_filter_test.cpp app/win32/failure.cpp ${LIVE_SOURCES}
+add_executable(cmov_filter_test tests/wine/cmov_filter_test.cpp vornak95/win32/failure.cpp ${LIVE_SOURCES}
                platform/win32/runtime/processor_support.cpp)
 set_target_properties(cmov_filter_test PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
 target_include_directories(cmov_filter_test PRIVATE ${CMAKE_SOURCE_DIR})
@@ -157,7 +157,7 @@ target_link_options(compare_precision_test PRIVATE ${STATIC_RUNTIME})
 
 # The report tree's index of lines on the real tree control, against the
 # system's own comparison (tests/wine/tree-key.test.sh, japanese.test.sh).
-add_executable(tree_key_test tests/wine/tree_key_test.cpp app/win32/tree_view_outline.cpp)
+add_executable(tree_key_test tests/wine/tree_key_test.cpp vornak95/win32/tree_view_outline.cpp)
 set_target_properties(tree_key_test PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
 target_include_directories(tree_key_test PRIVATE ${CMAKE_SOURCE_DIR})
 target_link_libraries(tree_key_test PRIVATE vornak_core comctl32 gdi32 user32 kernel32)

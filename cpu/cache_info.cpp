@@ -1,7 +1,7 @@
 #include "cpu/cache_info.h"
 
-#include "app/wsformat.h"
 #include "cpu/cache_tables.h"
+#include "report/wsformat.h"
 
 namespace vornak {
 

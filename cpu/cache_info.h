@@ -3,7 +3,7 @@
 
 #include <cstdint>
 
-#include "app/analysis.h"
+#include "report/analysis.h"
 
 namespace vornak {
 

@@ -2,8 +2,6 @@
 
 #include <string>
 
-#include "app/machine_type.h"
-#include "app/wsformat.h"
 #include "bench/bench_sections.h"
 #include "cpu/cache_info.h"
 #include "cpu/family_names.h"
@@ -11,6 +9,8 @@
 #include "cpu/l2_cache_tables.h"
 #include "cpu/legacy_names.h"
 #include "cpu/processor_signature.h"
+#include "pc98/machine_type.h"
+#include "report/wsformat.h"
 
 namespace vornak {
 

@@ -5,7 +5,7 @@
 
 #include <cstdint>
 
-#include "app/analysis.h"
+#include "report/analysis.h"
 
 namespace vornak {
 

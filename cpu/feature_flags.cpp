@@ -1,7 +1,7 @@
 #include "cpu/feature_flags.h"
 
-#include "app/wsformat.h"
 #include "cpu/feature_flag_tables.h"
+#include "report/wsformat.h"
 
 namespace vornak {
 

@@ -1,7 +1,7 @@
 // The feature-flag listings of the CPU section and the FDIV check.
 #pragma once
 
-#include "app/analysis.h"
+#include "report/analysis.h"
 
 namespace vornak {
 

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "app/wsformat.h"
+#include "report/wsformat.h"
 
 namespace vornak {
 

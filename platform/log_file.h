@@ -2,7 +2,7 @@
 // POSIX natively (platform/posix/), Win32 handles in the Windows build
 // (platform/win32/). The log's rules (open on the first line, the first
 // failure kept, commits only when something is new) live above this, in
-// app/report_log.cpp, where the native tests reach them.
+// report/report_log.cpp, where the native tests reach them.
 #pragma once
 
 #include <memory>

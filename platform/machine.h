@@ -9,7 +9,7 @@
 // Adding a question: one virtual here (with its default in machine.cpp), one
 // live call in platform/win32/, one key in platform/profile/ (schema row and
 // record/replay body), one line in docs/profile-format.md, and its pass-through
-// in app/committing_machine.h (with a commit first if it can hang the machine).
+// in run/committing_machine.h (with a commit first if it can hang the machine).
 #pragma once
 
 #include <cstdint>

@@ -1,7 +1,7 @@
 #include "probes/directx_section.h"
 
-#include "app/wsformat.h"
 #include "probes/directx_tables.h"
+#include "report/wsformat.h"
 
 namespace vornak {
 

@@ -6,7 +6,7 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "app/analysis.h"
+#include "report/analysis.h"
 
 namespace vornak {
 

@@ -1,6 +1,6 @@
-#include "app/wsformat.h"
 #include "probes/display_tables.h"
 #include "probes/system_section.h"
+#include "report/wsformat.h"
 
 namespace vornak {
 

@@ -2,8 +2,8 @@
 
 #include <limits>
 
-#include "app/wsformat.h"
 #include "probes/volume_tables.h"
+#include "report/wsformat.h"
 
 namespace vornak {
 

@@ -1,7 +1,7 @@
 // The system directories and every drive that holds a readable volume.
 #pragma once
 
-#include "app/analysis.h"
+#include "report/analysis.h"
 
 namespace vornak {
 

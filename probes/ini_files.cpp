@@ -2,8 +2,8 @@
 
 #include <cstring>
 
-#include "app/wsformat.h"
 #include "probes/text_mode_file.h"
+#include "report/wsformat.h"
 
 namespace vornak {
 

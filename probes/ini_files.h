@@ -2,7 +2,7 @@
 // lines under its header line.
 #pragma once
 
-#include "app/analysis.h"
+#include "report/analysis.h"
 
 namespace vornak {
 

@@ -1,10 +1,10 @@
 #include "probes/system_section.h"
 
-#include "app/machine_type.h"
-#include "app/wsformat.h"
 #include "bench/bench_sections.h"
 #include "cpu/cpu_section.h"
+#include "pc98/machine_type.h"
 #include "probes/processor_type_table.h"
+#include "report/wsformat.h"
 
 namespace vornak {
 

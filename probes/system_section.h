@@ -3,7 +3,7 @@
 // display device and its fonts.
 #pragma once
 
-#include "app/analysis.h"
+#include "report/analysis.h"
 
 namespace vornak {
 

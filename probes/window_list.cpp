@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "app/wsformat.h"
+#include "report/wsformat.h"
 
 namespace vornak {
 

@@ -2,7 +2,7 @@
 // the "Thread" item, each owned window under its owner's line.
 #pragma once
 
-#include "app/analysis.h"
+#include "report/analysis.h"
 
 namespace vornak {
 

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "app/memory_outline.h"
+#include "report/memory_outline.h"
 #include "vornak-report/text_converter.h"
 
 namespace vornak::html {

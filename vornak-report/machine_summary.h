@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "app/report_input.h"
+#include "readback/report_input.h"
 #include "vornak-report/html_report.h"
 #include "vornak-report/text_converter.h"
 

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "app/report_input.h"
+#include "readback/report_input.h"
 #include "vornak-report/html_report.h"
 #include "vornak-report/machine_summary.h"
 

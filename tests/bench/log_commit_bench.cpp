@@ -18,7 +18,7 @@
 #include <string>
 #include <vector>
 
-#include "app/report_log.h"
+#include "report/report_log.h"
 
 namespace {
 

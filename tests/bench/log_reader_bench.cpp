@@ -12,7 +12,7 @@
 #include <cstdio>
 #include <string>
 
-#include "app/report_input.h"
+#include "readback/report_input.h"
 #include "vornak-report/html_report.h"
 
 int main(int argc, char** argv) {

@@ -11,8 +11,8 @@
 #include <string>
 #include <vector>
 
-#include "app/log_reader.h"
-#include "app/log_rules.h"
+#include "readback/log_reader.h"
+#include "readback/log_rules.h"
 
 namespace vornak::fuzz {
 

@@ -15,8 +15,8 @@
 
 #include <nlohmann/json.hpp>
 
-#include "app/report_input.h"
 #include "log_round_trip.h"
+#include "readback/report_input.h"
 #include "vornak-report/html_page.h"
 #include "vornak-report/html_report.h"
 #include "vornak-report/report_output.h"

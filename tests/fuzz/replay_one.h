@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "app/profile_replay.h"
+#include "readback/profile_replay.h"
 
 namespace vornak::fuzz {
 

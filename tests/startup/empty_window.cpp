@@ -20,7 +20,7 @@ void* volatile bound[] = {reinterpret_cast<void*>(&DirectDrawCreate),
 #endif
 
 namespace {
-// The same trace lines as the program's (app/win32/startup_trace.h), so that
+// The same trace lines as the program's (vornak95/win32/startup_trace.h), so that
 // bench-startup --trace can set the yardstick's steps beside the program's.
 LARGE_INTEGER origin, frequency;
 void Trace(const char* step) {

@@ -6,8 +6,8 @@
 #include <map>
 #include <stdexcept>
 
-#include "app/analysis_run.h"
 #include "fake_log_files.h"
+#include "run/analysis_run.h"
 #include "test_support.h"
 
 namespace vornak {

@@ -5,10 +5,10 @@
 #include <set>
 #include <utility>
 
-#include "app/pc98_tables.h"
 #include "cpu/cache_tables.h"
 #include "cpu/feature_flag_tables.h"
 #include "cpu/legacy_name_tables.h"
+#include "pc98/pc98_tables.h"
 
 namespace vornak {
 namespace {

@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <cstdio>
 
-#include "app/analysis_run.h"
 #include "probes/directx_section.h"
+#include "run/analysis_run.h"
 #include "test_support.h"
 
 namespace vornak {

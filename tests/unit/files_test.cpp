@@ -1,10 +1,10 @@
 // Window list, initialisation files and drives, from profiles.
 
-#include "app/analysis_run.h"
 #include "probes/drive_info.h"
 #include "probes/ini_files.h"
 #include "probes/text_mode_file.h"
 #include "probes/window_list.h"
+#include "run/analysis_run.h"
 #include "section_fixture.h"
 
 namespace vornak {

@@ -4,8 +4,8 @@
 #include <array>
 #include <regex>
 
-#include "app/profile_replay.h"
 #include "bench/bench_tables.h"
+#include "readback/profile_replay.h"
 #include "test_support.h"
 #include "vornak-report/html_charts.h"
 #include "vornak-report/html_encoding.h"

@@ -4,8 +4,8 @@
 
 #include <sstream>
 
-#include "app/html_text.h"
 #include "test_support.h"
+#include "vornak95/html_text.h"
 
 namespace vornak {
 namespace {

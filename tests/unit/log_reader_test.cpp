@@ -7,10 +7,10 @@
 #include <filesystem>
 #include <functional>
 
-#include "app/capped_file.h"
-#include "app/line_shape.h"
-#include "app/log_reader.h"
-#include "app/report_input.h"
+#include "readback/capped_file.h"
+#include "readback/line_shape.h"
+#include "readback/log_reader.h"
+#include "readback/report_input.h"
 #include "section_fixture.h"
 #include "tests/fuzz/log_round_trip.h"
 #include "tests/fuzz/replay_one.h"

@@ -1,7 +1,7 @@
 // The machine-type probe and the PC-98 hardware groups, from profile data.
 #include <cstdio>
 
-#include "app/machine_type.h"
+#include "pc98/machine_type.h"
 #include "section_fixture.h"
 
 namespace vornak {

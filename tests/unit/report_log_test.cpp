@@ -1,7 +1,7 @@
 // The log file's rules over any file system (the first failure kept and
 // nothing written after it, commits only for new lines, no handle left open).
-#include "app/report_log.h"
 #include "fake_log_files.h"
+#include "report/report_log.h"
 #include "test_support.h"
 
 namespace vornak {

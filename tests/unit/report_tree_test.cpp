@@ -1,7 +1,7 @@
 // The report tree: line equality, insertion order and the log file.
 #include <sys/stat.h>
 
-#include "app/report_tree.h"
+#include "report/report_tree.h"
 #include "test_support.h"
 
 namespace vornak {

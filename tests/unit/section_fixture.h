@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "app/report_tree.h"
+#include "report/report_tree.h"
 #include "test_support.h"
 
 namespace vornak::test {

@@ -6,9 +6,9 @@
 #include <map>
 #include <vector>
 
-#include "app/outside_programs.h"
-#include "app/recent_files.h"
-#include "app/window_placement.h"
+#include "vornak95/outside_programs.h"
+#include "vornak95/recent_files.h"
+#include "vornak95/window_placement.h"
 
 namespace vornak {
 namespace {

@@ -14,9 +14,9 @@
 #include <string>
 #include <vector>
 
-#include "app/analysis.h"
-#include "app/memory_outline.h"
 #include "platform/profile/profile_machine.h"
+#include "report/analysis.h"
+#include "report/memory_outline.h"
 
 namespace vornak::test {
 

@@ -1,5 +1,5 @@
 // Expected strings are what user32's wsprintfA produced for the same calls.
-#include "app/wsformat.h"
+#include "report/wsformat.h"
 
 #include <gtest/gtest.h>
 

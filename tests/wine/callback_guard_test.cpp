@@ -10,8 +10,8 @@
 #include <new>
 #include <string>
 
-#include "app/win32/failure.h"
 #include "platform/win32/live_machine.h"
+#include "vornak95/win32/failure.h"
 
 namespace {
 // The allocation that fails: 0 never, n the n-th from now.

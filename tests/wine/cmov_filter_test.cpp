@@ -13,10 +13,10 @@
 #include <cstring>
 #include <stdexcept>
 
-#include "app/win32/failure.h"
 #include "platform/win32/callback_guard.h"
 #include "platform/win32/live_machine.h"
 #include "platform/win32/runtime/cmov_frame.h"
+#include "vornak95/win32/failure.h"
 
 namespace {
 

@@ -7,10 +7,10 @@
 #include <cstdio>
 #include <string>
 
-#include "app/memory_outline.h"
 #include "bench/compare_line.h"
 #include "platform/machine.h"
 #include "platform/x87_precision.h"
+#include "report/memory_outline.h"
 
 namespace {
 class QuietShell : public vornak::Shell {

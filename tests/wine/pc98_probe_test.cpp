@@ -4,10 +4,10 @@
 // is empty, and a refused work area gives type 0xFF and no machine line.
 #include <cstdio>
 
-#include "app/machine_type.h"
-#include "app/memory_outline.h"
+#include "pc98/machine_type.h"
 #include "platform/win32/live_machine.h"
 #include "platform/win32/pc98_io.h"
+#include "report/memory_outline.h"
 
 namespace {
 

@@ -11,8 +11,8 @@
 #include <string>
 #include <vector>
 
-#include "app/report_tree.h"
-#include "app/win32/tree_view_outline.h"
+#include "report/report_tree.h"
+#include "vornak95/win32/tree_view_outline.h"
 
 namespace {
 
