@@ -75,6 +75,10 @@ add_test(NAME vornak-report.site-browser-canary
          COMMAND /usr/bin/python3 ${CMAKE_SOURCE_DIR}/tests/vornak-report/site_browser_test.py $<TARGET_FILE:vornak-report> --canary)
 set_tests_properties(vornak-report.site-browser vornak-report.site-browser-canary PROPERTIES TIMEOUT 300)
 
+# No include reaches up the layers (tools/check-layers), and the check
+# fails on trees that break them.
+add_test(NAME layers.check COMMAND bash ${CMAKE_SOURCE_DIR}/tests/tools/check-layers.test.sh)
+
 # tools/apt-backports (used by tools/bootstrap) against sample machines.
 if(NOT VORNAK_SANITIZE)
   add_test(NAME tools.apt-backports
