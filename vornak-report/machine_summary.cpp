@@ -67,13 +67,7 @@ std::string Tenths(int64_t tenths) { return std::to_string(tenths / 10) + "." + 
 
 SummaryValues SummaryOf(const html::MachineFacts& f, TextConverter& sjis) {
   SummaryValues v;
-  // The name line's label is no part of the name.
-  const std::string label = "CPU Type : ";
-  std::string name = f.processorName.compare(0, label.size(), label) == 0 ? f.processorName.substr(label.size())
-                                                                          : f.processorName;
-  name.erase(0, name.find_first_not_of(' '));
-  name.erase(name.find_last_not_of(' ') + 1);
-  v.processor = Text(name, sjis);
+  v.processor = Text(html::TrimBlanks(html::WithoutNameLabel(f.processorName)), sjis);
   v.vendor = Text(f.vendor, sjis);
   v.signature = Text(f.signature, sjis);
   v.windows = Text(f.windowsVersion, sjis);

@@ -167,8 +167,8 @@ std::string Charts(const std::vector<SiteEntry>& machines) {
       ++ofKind;
       if (m.figures.integer && m.figures.floating)
         dots.push_back({*m.figures.integer, *m.figures.floating,
-                        m.name + ": " + Thousands(*m.figures.integer) + " integer, " + Thousands(*m.figures.floating) +
-                            " floating-point points",
+                        html::WithoutNameLabel(m.name) + ": " + Thousands(*m.figures.integer) + " integer, " +
+                            Thousands(*m.figures.floating) + " floating-point points",
                         m.page});
     }
     if (!ofKind) continue;
@@ -234,9 +234,6 @@ std::string BuildIndex(const std::vector<SiteEntry>& machines, const SiteCounts&
 
 namespace {
 
-// A name without the name line's "CPU Type : ", whose room a bar's label needs.
-std::string ShortName(const std::string& name) { return name.compare(0, 11, "CPU Type : ") == 0 ? name.substr(11) : name; }
-
 std::string RankText(const Rank& r, const char* among) {
   if (!r.of) return "not ranked (no measurement)";
   return Thousands(r.rank) + " of " + Thousands(r.of) + among;
@@ -293,7 +290,7 @@ std::string CollectionSection(const std::vector<SiteEntry>& machines, const std:
     for (size_t k = 0; k < who.size(); ++k) {
       const std::optional<uint32_t>& v = integer ? machines[who[k]].figures.integer : machines[who[k]].figures.floating;
       if (!v) continue;
-      const std::string label = html::Letter(k) + " " + ShortName(machines[who[k]].name);
+      const std::string label = html::Letter(k) + " " + html::WithoutNameLabel(machines[who[k]].name);
       bars.push_back({label, *v, static_cast<int>(k), label + ": " + Thousands(*v) + " points"});
     }
     std::stable_sort(bars.begin(), bars.end(), [](const html::RankBar& a, const html::RankBar& b) { return a.points > b.points; });

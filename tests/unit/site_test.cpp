@@ -167,6 +167,26 @@ TEST(SitePages, StrangersTextsEscapedEverywhere) {
   ExpectOnlyOwnMarkup(CollectionSection(machines, s, 0), 0);
 }
 
+// A dot's title names the machine as the table beside it does: without the
+// name line's label, which a Cyrix part's name never had.
+TEST(SitePages, DotTitlesNameTheMachineWithoutTheLabel) {
+  const struct {
+    const char* name;
+    const char* title;
+  } kCases[] = {
+      {"CPU Type : AMD K6, OS Version:4.0", "<title>AMD K6, OS Version:4.0: 1,000 integer"},
+      {"Cx486DX2, OS Version:4.0", "<title>Cx486DX2, OS Version:4.0: 1,000 integer"},
+      {"CPU Type :AMD K6", "<title>CPU Type :AMD K6: 1,000 integer"},  // no label: kept
+  };
+  for (const auto& c : kCases) {
+    SiteEntry e;
+    e.name = c.name;
+    e.figures = Fig(TS, 1000, 500);
+    e.page = "m/1.html";
+    EXPECT_NE(BuildIndex({e}, SiteCounts{}).find(c.title), std::string::npos) << c.name;
+  }
+}
+
 TEST(SitePages, MachinePageSharesExactlyTheImagesThereAre) {
   html::PageMachine pm;
   pm.facts.bench = TS;
