@@ -53,12 +53,6 @@ std::string Shorten(const std::string& utf8, size_t max) {
   return utf8;
 }
 
-// A table or group line as a heading: without its dashes and blanks.
-std::string GroupTitle(const std::string& line) {
-  size_t b = line.find_first_not_of("- "), e = line.find_last_not_of("- ");
-  return b == std::string::npos ? line : line.substr(b, e - b + 1);
-}
-
 std::string ReferenceDetail(const CompareRow& r, const std::string& label, bool integer) {
   const uint32_t ms = integer ? r.refInt : r.refFloat;
   std::string d = label + ": " + Thousands(ReferencePoints(ms)) + " points (" + Thousands(ms) +
@@ -136,6 +130,11 @@ std::string Thousands(uint64_t v) {
   return out;
 }
 
+std::string CompareLabel(const std::string& line) {
+  const size_t b = line.find_first_not_of("- "), e = line.find_last_not_of("- ");
+  return b == std::string::npos ? line : line.substr(b, e - b + 1);
+}
+
 std::vector<RankingGroup> BuildRankings(const CompareListing& listing, bool chartPerGroup,
                                         const std::vector<RankedMachine>& machines,
                                         TextConverter& sjis) {
@@ -145,17 +144,17 @@ std::vector<RankingGroup> BuildRankings(const CompareListing& listing, bool char
     const std::string text = sjis.ToUtf8(e.row.label);
     switch (e.kind) {
       case CompareKind::Table:
-        tables.push_back({GroupTitle(text), {}, {}, {}, true});
+        tables.push_back({CompareLabel(text), {}, {}, {}, true});
         target = &tables.back();
         break;
       case CompareKind::Group:
         if (!chartPerGroup) break;
-        tables.back().groups.push_back({GroupTitle(text), {}, {}, {}, true});
+        tables.back().groups.push_back({CompareLabel(text), {}, {}, {}, true});
         tables.back().open = false;  // its many rows repeat other tables'
         target = &tables.back().groups.back();
         break;
       case CompareKind::Row: {
-        const std::string label = GroupTitle(text);
+        const std::string label = CompareLabel(text);
         target->integer.push_back({label, ReferencePoints(e.row.refInt), -1, ReferenceDetail(e.row, label, true)});
         target->floating.push_back({label, ReferencePoints(e.row.refFloat), -1, ReferenceDetail(e.row, label, false)});
         break;

@@ -35,6 +35,11 @@ std::string Letter(size_t machine);
 // Points as the report computes them: 50,000,000 / milliseconds, 0 for 0.
 uint32_t ReferencePoints(uint32_t milliseconds);
 
+// A line of the compare tables (a table's, a group's, a machine's) as a
+// label: without the dashes and blanks at either end. A line of nothing
+// else is kept whole, so no heading is left empty.
+std::string CompareLabel(const std::string& line);
+
 struct RankBar {
   std::string label;     // UTF-8
   uint32_t points = 0;

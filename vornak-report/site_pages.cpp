@@ -101,11 +101,6 @@ std::string Files(const std::vector<std::string>& files, const char* separator) 
   return out;
 }
 
-std::string Trim(const std::string& s) {
-  const size_t b = s.find_first_not_of("- "), e = s.find_last_not_of("- ");
-  return b == std::string::npos ? s : s.substr(b, e - b + 1);
-}
-
 struct Dot {
   uint32_t x, y;
   std::string title, href;  // UTF-8; no href for a reference machine
@@ -152,7 +147,7 @@ std::vector<Dot> ReferenceDots(const CompareListing& listing) {
   for (const CompareEntry& e : listing)
     if (e.kind == CompareKind::Row)
       dots.push_back({html::ReferencePoints(e.row.refInt), html::ReferencePoints(e.row.refFloat),
-                      "Reference: " + Trim(sjis.ToUtf8(e.row.label)), {}});
+                      "Reference: " + html::CompareLabel(sjis.ToUtf8(e.row.label)), {}});
   return dots;
 }
 
