@@ -34,14 +34,10 @@ const Shape kShapes[kMaxMachines] = {
 
 constexpr double kPi = 3.14159265358979323846;
 
-std::string Num(double v) {
-  // Snapped to thousandths first: the 486 build's x87 and its C library's
-  // log10 differ from the native build's in the last bits, which near a tie
-  // (66.05) would print another tenth; both builds draw the same chart.
-  std::string s = FixedOneDecimal(std::nearbyint(v * 1000.0) / 1000.0);
-  if (s.size() > 2 && s.compare(s.size() - 2, 2, ".0") == 0) s.erase(s.size() - 2);
-  return s;
-}
+// Snapped to thousandths first: the 486 build's x87 and its C library's
+// log10 differ from the native build's in the last bits, which near a tie
+// (66.05) would print another tenth; both builds draw the same chart.
+std::string Num(double v) { return OneDecimal(std::nearbyint(v * 1000.0) / 1000.0); }
 
 // The first `max` code points of UTF-8 text, with "…" when cut.
 std::string Shorten(const std::string& utf8, size_t max) {
@@ -115,6 +111,12 @@ std::string Marker(size_t machine, double x, double y, double s) {
     pts += (i ? " " : "") + Num(x + r * std::cos(a)) + "," + Num(y + r * std::sin(a));
   }
   return "<polygon points=\"" + pts + "\"" + paint + "/>";
+}
+
+std::string OneDecimal(double v) {
+  std::string s = FixedOneDecimal(v);
+  if (s.size() > 2 && s.compare(s.size() - 2, 2, ".0") == 0) s.erase(s.size() - 2);
+  return s;
 }
 
 uint32_t ReferencePoints(uint32_t milliseconds) {

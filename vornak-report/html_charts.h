@@ -114,4 +114,9 @@ std::string MemorySvg(const std::vector<MemorySeries>& series, size_t machineCou
 // 1234567 → "1,234,567".
 std::string Thousands(uint64_t v);
 
+// A number of an SVG: one decimal as "%.1f" writes it, none for a whole
+// number ("66.1", "64"), without the C runtime (decimal.h), so that the
+// Windows build writes the same bytes.
+std::string OneDecimal(double v);
+
 }  // namespace vornak::html

@@ -1,7 +1,6 @@
 #include "vornak-report/site_pages.h"
 
 #include <algorithm>
-#include <cstdio>
 
 #include "bench/bench_tables.h"
 #include "vornak-report/html_charts.h"
@@ -82,13 +81,9 @@ th[aria-sort=ascending]::after{content:" \25B2"}th[aria-sort=descending]::after{
 td.n,th.n{text-align:right}td.f{color:#555;overflow-wrap:anywhere;min-width:11em;max-width:14em}td:first-child{min-width:11em;max-width:14em;overflow-wrap:anywhere}.wide{overflow-x:auto}tbody tr:nth-child(even){background:#f8f8f8}
 )";
 
-std::string Num(double v) {
-  char buf[32];
-  std::snprintf(buf, sizeof buf, "%.1f", v);
-  std::string s = buf;
-  if (s.size() > 2 && s.compare(s.size() - 2, 2, ".0") == 0) s.erase(s.size() - 2);
-  return s;
-}
+// The scatter's numbers as the index has always written them: not snapped
+// to thousandths as the page's charts' are.
+std::string Num(double v) { return html::OneDecimal(v); }
 
 std::string Opt(const std::optional<std::string>& v) { return v ? Escape(*v) : std::string(); }
 std::string OptNum(const std::optional<int64_t>& v) { return v ? Thousands(static_cast<uint64_t>(*v)) : std::string(); }
