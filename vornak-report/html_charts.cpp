@@ -119,6 +119,10 @@ std::string OneDecimal(double v) {
   return s;
 }
 
+std::string MemorySize(uint32_t kb) {
+  return kb >= 1024 && kb % 1024 == 0 ? std::to_string(kb / 1024) + " MB" : std::to_string(kb) + " KB";
+}
+
 uint32_t ReferencePoints(uint32_t milliseconds) {
   return Machine().Convert2Point(milliseconds);
 }
@@ -302,8 +306,7 @@ std::string MemorySvg(const std::vector<MemorySeries>& series, size_t machineCou
   const LogAxis axis{minKB, maxKB, left, W - right};
   std::vector<Mark> marks;
   for (const auto& [key, who] : owners) {
-    std::string text = (key.second == 1 ? "L1 data " : "L2 ") +
-                       (key.first >= 1024 ? std::to_string(key.first / 1024) + " MB" : std::to_string(key.first) + " KB");
+    std::string text = (key.second == 1 ? "L1 data " : "L2 ") + MemorySize(key.first);
     if (machineCount > 1) {
       text += " (";
       for (size_t i = 0; i < who.size(); ++i) text += (i ? ", " : "") + Letter(who[i]);
@@ -389,8 +392,7 @@ std::string MemorySvg(const std::vector<MemorySeries>& series, size_t machineCou
       const double x = axis.X(p.blockKB), y = Y(p.figure.points);
       d += (pen ? "L" : "M") + Num(x) + " " + Num(y);
       pen = true;
-      const std::string size = p.blockKB >= 1024 ? std::to_string(p.blockKB / 1024) + " MB" : std::to_string(p.blockKB) + " KB";
-      markers += "<g><title>" + Letter(m.machine) + ", " + size + ": " + Thousands(p.figure.points) +
+      markers += "<g><title>" + Letter(m.machine) + ", " + MemorySize(p.blockKB) + ": " + Thousands(p.figure.points) +
                  " points</title>" + Marker(m.machine, x, y, 4) + "</g>";
     }
     s += "<path d=\"" + d + "\" fill=\"none\" stroke=\"" + st.colour + "\" stroke-width=\"2.2\"" +

@@ -119,4 +119,8 @@ std::string Thousands(uint64_t v);
 // Windows build writes the same bytes.
 std::string OneDecimal(double v);
 
+// A size in KB as the page names it: "512 KB", "4 MB"; MB for whole
+// megabytes only ("1536 KB").
+std::string MemorySize(uint32_t kb);
+
 }  // namespace vornak::html

@@ -47,10 +47,6 @@ constexpr const char* kRankingImageStyle =
 
 std::string RankingPrefix(bool timeStamp) { return timeStamp ? "rank-ts-" : "rank-sp-"; }
 
-std::string MemorySize(uint32_t kb) {
-  return kb >= 1024 && kb % 1024 == 0 ? std::to_string(kb / 1024) + " MB" : std::to_string(kb) + " KB";
-}
-
 // "0673" → "family 6, model 7, stepping 3".
 std::string DecodedSignature(const std::string& hex) {
   if (hex.empty() || hex.size() > 8 || hex.find_first_not_of("0123456789abcdefABCDEF") != std::string::npos)
