@@ -42,16 +42,7 @@ void Figure(const std::optional<html::BenchFigure>& f, std::optional<int64_t>& p
 
 }  // namespace
 
-std::string MachineSource::Name() const {
-  if (runs <= 1) return file;
-  return file + " (run " + std::to_string(run) + " of " + std::to_string(runs) + ")";
-}
-
-std::string MachineSource::ShortName() const {
-  MachineSource s = *this;
-  s.file = file.substr(FileNameStart(file));
-  return s.Name();
-}
+std::string MachineSource::ShortName() const { return RunName(file.substr(FileNameStart(file)), run, runs); }
 
 std::string MachineSource::LastLineText() const {
   std::string last = lastLine;
