@@ -1,6 +1,6 @@
 #include "vornak-report/machine_summary.h"
 
-#include "vornak-report/file_names.h"
+#include "vornak-report/paths.h"
 
 namespace vornak {
 

@@ -10,7 +10,7 @@
 
 #include <vector>
 
-#include "vornak-report/file_names.h"
+#include "vornak-report/paths.h"
 #include "vornak-report/win32/replace_file.h"
 
 namespace vornak {
@@ -29,7 +29,7 @@ std::optional<FileIdentity> IdentityOf(const std::string& path) {
 }
 
 std::optional<FileIdentity> FolderIdentityOf(const std::string& path, const std::string& marker) {
-  // Separators found by characters (file_names.h): 表 ends in the byte 0x5C.
+  // Separators found by characters (paths.h): 表 ends in the byte 0x5C.
   const bool separated = !path.empty() && FileNameStart(path) == path.size();
   return IdentityOf(separated ? path + marker : path + "\\" + marker);
 }

@@ -1,6 +1,6 @@
 #include "vornak-report/win32/replace_file.h"
 
-#include "vornak-report/file_names.h"
+#include "vornak-report/paths.h"
 
 namespace vornak {
 

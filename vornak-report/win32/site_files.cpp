@@ -9,7 +9,7 @@
 #include <cstring>
 #include <functional>
 
-#include "vornak-report/file_names.h"
+#include "vornak-report/paths.h"
 #include "vornak-report/win32/replace_file.h"
 #include "vornak-report/win32/system_error.h"
 
@@ -17,7 +17,7 @@ namespace vornak::site {
 
 namespace {
 
-// Separators are found character by character (file_names.h): a code page
+// Separators are found character by character (paths.h): a code page
 // 932 name such as 表 ends in the trail byte 0x5C, which is no backslash.
 bool EndsInSeparator(const std::string& path) { return !path.empty() && FileNameStart(path) == path.size(); }
 

@@ -1,4 +1,4 @@
-#include "vornak-report/file_names.h"
+#include "vornak-report/paths.h"
 
 namespace vornak {
 
