@@ -11,13 +11,11 @@
 #include <cstring>
 #include <functional>
 
+#include "vornak-report/paths.h"
+
 namespace vornak::site {
 
 namespace {
-
-std::string Join(const std::string& folder, const std::string& name) {
-  return !folder.empty() && folder.back() == '/' ? folder + name : folder + "/" + name;
-}
 
 bool Fail(std::string& error, int e) {
   error = std::strerror(e);
@@ -65,21 +63,6 @@ void Walk(const std::string& path, bool top, std::vector<std::string>& files, st
   int err = 0;
   if (!Names(path, names, err)) errors.push_back(path + ": " + std::strerror(err));
   for (const std::string& n : names) Walk(Join(path, n), false, files, errors, leaveOut);
-}
-
-std::string Parent(const std::string& path) {
-  std::string p = path;
-  while (p.size() > 1 && p.back() == '/') p.pop_back();
-  const size_t slash = p.rfind('/');
-  if (slash == std::string::npos) return ".";
-  return slash == 0 ? "/" : p.substr(0, slash);
-}
-
-std::string Base(const std::string& path) {
-  std::string p = path;
-  while (p.size() > 1 && p.back() == '/') p.pop_back();
-  const size_t slash = p.rfind('/');
-  return slash == std::string::npos ? p : p.substr(slash + 1);
 }
 
 }  // namespace

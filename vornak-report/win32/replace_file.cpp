@@ -4,15 +4,6 @@
 
 namespace vornak {
 
-std::string FolderOf(const std::string& path) {
-  const size_t start = FileNameStart(path);
-  if (start == 0) return ".";
-  // "C:" and "C:\" stand for folders as they are; "a\b" is "a".
-  if (path[start - 1] == ':' || start == 1) return path.substr(0, start);
-  if (start == 3 && path[1] == ':') return path.substr(0, 3);
-  return path.substr(0, start - 1);
-}
-
 bool NewName(const std::string& folder, bool keep, std::string& name, DWORD& error) {
   char buf[MAX_PATH + 16];
   if (GetTempFileNameA(folder.c_str(), "vrp", 0, buf) == 0) {

@@ -10,38 +10,15 @@
 #include <functional>
 
 #include "vornak-report/paths.h"
-#include "vornak-report/win32/replace_file.h"
 #include "vornak-report/win32/system_error.h"
 
 namespace vornak::site {
 
 namespace {
 
-// Separators are found character by character (paths.h): a code page
-// 932 name such as 表 ends in the trail byte 0x5C, which is no backslash.
-bool EndsInSeparator(const std::string& path) { return !path.empty() && FileNameStart(path) == path.size(); }
-
-std::string Join(const std::string& folder, const std::string& name) {
-  return EndsInSeparator(folder) ? folder + name : folder + "\\" + name;
-}
-
 bool Fail(std::string& error, DWORD code) {
   error = SystemErrorText(code);
   return false;
-}
-
-// Without its trailing separators, but for a root ("\", "C:\") or a drive.
-std::string Trimmed(const std::string& path) {
-  std::string p = path;
-  while (p.size() > 1 && EndsInSeparator(p) && p.back() != ':' && !(p.size() == 3 && p[1] == ':')) p.pop_back();
-  return p;
-}
-
-std::string Parent(const std::string& path) { return FolderOf(Trimmed(path)); }
-
-std::string Base(const std::string& path) {
-  const std::string p = Trimmed(path);
-  return p.substr(FileNameStart(p));
 }
 
 // Names in a folder but "." and "..", sorted, each with whether it is a
@@ -110,7 +87,7 @@ void ListFiles(const std::string& path, std::vector<std::string>& files, std::ve
 }
 
 Place InspectPlace(const std::string& path, const std::string& marker) {
-  const DWORD attributes = GetFileAttributesA(Trimmed(path).c_str());
+  const DWORD attributes = GetFileAttributesA(WithoutTrailingSeparators(path).c_str());
   if (attributes == INVALID_FILE_ATTRIBUTES) {
     const DWORD e = GetLastError();
     return e == ERROR_FILE_NOT_FOUND || e == ERROR_PATH_NOT_FOUND ? Place::kMissing : Place::kOther;
@@ -193,7 +170,7 @@ Replaced ReplaceFolder(const std::string& fresh, const std::string& target, cons
 }
 
 Replaced ReplaceFolderInTwoSteps(const std::string& fresh, const std::string& target, const std::string& marker) {
-  const std::string to = Trimmed(target);
+  const std::string to = WithoutTrailingSeparators(target);
   std::string aside;
   for (unsigned attempt = 0;; ++attempt) {
     aside = NameBeside(to, "old", attempt);
