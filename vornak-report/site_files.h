@@ -1,7 +1,7 @@
 // The file system as --site needs it: folders walked, a site's files
 // written in a new folder, the new folder put in the old site's place. The
-// system calls behind it are posix/site_files.cpp; another system adds its
-// own file beside it.
+// system calls behind it are posix/site_files.cpp and win32/site_files.cpp;
+// what needs none, site_files.cpp.
 #pragma once
 
 #include <functional>

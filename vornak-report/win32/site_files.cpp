@@ -194,13 +194,6 @@ Replaced ReplaceFolderInTwoSteps(const std::string& fresh, const std::string& ta
   return {};
 }
 
-std::string WorkFolderOwner(const std::string& folder, const std::string& target) {
-  const std::string name = Base(folder), prefix = "." + Base(target) + ".";
-  if (name.compare(0, prefix.size(), prefix) != 0) return "";
-  const std::string kind = name.substr(prefix.size(), 4);
-  return kind == "new-" || kind == "old-" ? Join(Parent(folder), Base(target)) : "";
-}
-
 void RemoveTree(const std::string& path) {
   const DWORD attributes = GetFileAttributesA(path.c_str());
   if (attributes == INVALID_FILE_ATTRIBUTES) return;
