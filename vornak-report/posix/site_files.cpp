@@ -195,16 +195,11 @@ Replaced ReplaceFolderInTwoSteps(const std::string& fresh, const std::string& ta
     if (e == ENOENT) return MoveIn(fresh, target);
     return e == EISDIR ? Refused() : Failed(e);
   }
-  if (InspectPlace(aside, marker) == Place::kOther) {
-    if (std::rename(aside.c_str(), target.c_str()) == 0) return Refused();
-    return Refused(std::strerror(errno), aside);
-  }
-  if (std::rename(fresh.c_str(), target.c_str()) != 0) {
-    const int e = errno;
-    return std::rename(aside.c_str(), target.c_str()) == 0 ? Failed(e) : Failed(e, aside);
-  }
-  RemoveTree(aside);
-  return {};
+  return ReplaceFromAside(fresh, target, aside, marker);
+}
+
+bool MoveFolder(const std::string& from, const std::string& to, std::string& error) {
+  return std::rename(from.c_str(), to.c_str()) == 0 || Fail(error, errno);
 }
 
 void RemoveTree(const std::string& path) {

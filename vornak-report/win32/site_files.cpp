@@ -153,11 +153,6 @@ bool ReadWholeFile(const std::string& path, std::string& bytes, std::string& err
 
 namespace {
 
-// Not put back when `movedTo` is set, and why.
-Replaced Refused(std::string error = "", std::string movedTo = "") {
-  return {Replaced::kRefused, std::move(error), std::move(movedTo)};
-}
-
 Replaced Failed(DWORD code, std::string movedTo = "") {
   return {Replaced::kFailed, SystemErrorText(code), std::move(movedTo)};
 }
@@ -180,18 +175,11 @@ Replaced ReplaceFolderInTwoSteps(const std::string& fresh, const std::string& ta
       return MoveFileA(fresh.c_str(), to.c_str()) ? Replaced{} : Failed(GetLastError());
     if (e != ERROR_ALREADY_EXISTS || attempt == 999) return Failed(e);
   }
-  // Looked at where it was moved, not where it stood at the start: the user
-  // may have put a folder of theirs (or a file) there since.
-  if (InspectPlace(aside, marker) == Place::kOther) {
-    if (MoveFileA(aside.c_str(), to.c_str())) return Refused();
-    return Refused(SystemErrorText(GetLastError()), aside);
-  }
-  if (!MoveFileA(fresh.c_str(), to.c_str())) {
-    const DWORD e = GetLastError();
-    return MoveFileA(aside.c_str(), to.c_str()) ? Failed(e) : Failed(e, aside);
-  }
-  RemoveTree(aside);
-  return {};
+  return ReplaceFromAside(fresh, to, aside, marker);
+}
+
+bool MoveFolder(const std::string& from, const std::string& to, std::string& error) {
+  return MoveFileA(from.c_str(), to.c_str()) || Fail(error, GetLastError());
 }
 
 void RemoveTree(const std::string& path) {
