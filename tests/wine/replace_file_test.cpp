@@ -179,6 +179,15 @@ int main(int argc, char** argv) {
     Expect(c.replaced ? Text(out + "\\.mark") == "new" : kept == "mine", c.name, "OUTDIR holds the wrong folder");
     Expect(FilesIn(folder) == (c.replaced ? 1 : 2), c.name, "the new folder, or another, left beside");
   }
+  // The new site cannot take the old one's place (it is gone): the old site
+  // is moved back from aside.
+  const std::string folder = std::string(temp) + "\\site" + std::to_string(++number), out = folder + "\\out";
+  CreateDirectoryA(folder.c_str(), nullptr);
+  CreateDirectoryA(out.c_str(), nullptr);
+  Put(out + "\\.mark", "old");
+  const Replaced r = vornak::site::ReplaceFolder(folder + "\\new", out, ".mark");
+  Expect(r.outcome == Replaced::kFailed && r.movedTo.empty(), "the new site gone", ("outcome " + r.error).c_str());
+  Expect(Text(out + "\\.mark") == "old" && FilesIn(folder) == 1, "the new site gone", "the old site not put back");
   std::printf("%d failures\n", failures);
   return failures;
 }
