@@ -28,11 +28,11 @@ target_compile_definitions(vornak-report PRIVATE __USE_MINGW_ANSI_STDIO=0)
 target_link_options(vornak-report PRIVATE ${STATIC_RUNTIME} ${EXE_SIZE_OPTIONS}
                     -Wl,--entry,_VornakReportStartup -Wl,-Map,${CMAKE_BINARY_DIR}/vornak-report.map)
 
-# Its file replacement with MoveFileEx as each Windows has it, and the
-# site's folder put in place (tests/wine/report-replace.test.sh).
+# Its file replacement with MoveFileEx as each Windows has it, the site's
+# folder put in place, and its paths split (tests/wine/report-replace.test.sh).
 add_executable(replace_file_test tests/wine/replace_file_test.cpp vornak-report/win32/replace_file.cpp
-               vornak-report/win32/file_names.cpp vornak-report/win32/site_files.cpp
-               vornak-report/win32/system_error.cpp)
+               vornak-report/paths.cpp vornak-report/win32/paths.cpp vornak-report/site_files.cpp
+               vornak-report/win32/site_files.cpp vornak-report/win32/system_error.cpp)
 set_target_properties(replace_file_test PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
 target_include_directories(replace_file_test PRIVATE ${CMAKE_SOURCE_DIR})
 target_link_options(replace_file_test PRIVATE ${STATIC_RUNTIME})

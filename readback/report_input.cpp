@@ -52,7 +52,7 @@ std::string KindOfStart(std::string_view start) {
   return StartsAsLog(start) ? "log" : "";
 }
 
-std::string ReportMachine::Name() const {
+std::string RunName(const std::string& file, int run, int runs) {
   if (runs <= 1) return file;
   return file + " (run " + std::to_string(run) + " of " + std::to_string(runs) + ")";
 }

@@ -20,6 +20,10 @@ extern const size_t kMaxReportInputBytes;
 inline constexpr size_t kKindStartBytes = 64;
 std::string KindOfStart(std::string_view start);
 
+// A machine as messages and pages name it (ReportMachine::Name and the
+// outputs' copy of it).
+std::string RunName(const std::string& file, int run, int runs);
+
 struct ReportMachine {
   std::string file;           // the name the caller gave
   std::string kind;           // "log" or "profile"
@@ -31,7 +35,7 @@ struct ReportMachine {
   MemoryOutline outline;      // the report, as --outline prints it
 
   // "FILE", or "FILE (run 2 of 3)" for a file of several runs.
-  std::string Name() const;
+  std::string Name() const { return RunName(file, run, runs); }
 };
 
 // The machines in the file at `path`. Throws InputError ("FILE: message" or

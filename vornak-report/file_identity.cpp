@@ -4,6 +4,8 @@
 
 #include <vector>
 
+#include "vornak-report/paths.h"
+
 namespace vornak {
 
 KnownFolder::KnownFolder(const std::string& path, const std::string& marker)
@@ -21,7 +23,7 @@ bool KnownFolder::Holds(const std::string& path) {
   while (!outside_.count(p)) {
     if (FolderIdentityOf(p, marker_) == identity_) return true;
     seen.push_back(p);
-    const std::string up = ResolvedParent(p);
+    const std::string up = FolderOf(p);
     if (up == p) break;
     p = up;
   }

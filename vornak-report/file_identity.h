@@ -50,9 +50,8 @@ class KnownFolder {
 // The identity by which the folder `path` is known (see KnownFolder).
 std::optional<FileIdentity> FolderIdentityOf(const std::string& path, const std::string& marker);
 // `path` as an absolute name, without "." or "..", links resolved where the
-// system has them; "" if it cannot be resolved (it is missing).
+// system has them; "" if it cannot be resolved (it is missing). The folder
+// holding one is its FolderOf (paths.h); the root's is the root.
 std::string ResolvedPath(const std::string& path);
-// The folder holding a resolved path; the root is its own.
-std::string ResolvedParent(const std::string& path);
 
 }  // namespace vornak

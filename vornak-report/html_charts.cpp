@@ -34,14 +34,10 @@ const Shape kShapes[kMaxMachines] = {
 
 constexpr double kPi = 3.14159265358979323846;
 
-std::string Num(double v) {
-  // Snapped to thousandths first: the 486 build's x87 and its C library's
-  // log10 differ from the native build's in the last bits, which near a tie
-  // (66.05) would print another tenth; both builds draw the same chart.
-  std::string s = FixedOneDecimal(std::nearbyint(v * 1000.0) / 1000.0);
-  if (s.size() > 2 && s.compare(s.size() - 2, 2, ".0") == 0) s.erase(s.size() - 2);
-  return s;
-}
+// Snapped to thousandths first: the 486 build's x87 and its C library's
+// log10 differ from the native build's in the last bits, which near a tie
+// (66.05) would print another tenth; both builds draw the same chart.
+std::string Num(double v) { return OneDecimal(std::nearbyint(v * 1000.0) / 1000.0); }
 
 // The first `max` code points of UTF-8 text, with "…" when cut.
 std::string Shorten(const std::string& utf8, size_t max) {
@@ -51,12 +47,6 @@ std::string Shorten(const std::string& utf8, size_t max) {
     if (count++ == max) return utf8.substr(0, i) + "\xE2\x80\xA6";
   }
   return utf8;
-}
-
-// A table or group line as a heading: without its dashes and blanks.
-std::string GroupTitle(const std::string& line) {
-  size_t b = line.find_first_not_of("- "), e = line.find_last_not_of("- ");
-  return b == std::string::npos ? line : line.substr(b, e - b + 1);
 }
 
 std::string ReferenceDetail(const CompareRow& r, const std::string& label, bool integer) {
@@ -123,6 +113,16 @@ std::string Marker(size_t machine, double x, double y, double s) {
   return "<polygon points=\"" + pts + "\"" + paint + "/>";
 }
 
+std::string OneDecimal(double v) {
+  std::string s = FixedOneDecimal(v);
+  if (s.size() > 2 && s.compare(s.size() - 2, 2, ".0") == 0) s.erase(s.size() - 2);
+  return s;
+}
+
+std::string MemorySize(uint32_t kb) {
+  return kb >= 1024 && kb % 1024 == 0 ? std::to_string(kb / 1024) + " MB" : std::to_string(kb) + " KB";
+}
+
 uint32_t ReferencePoints(uint32_t milliseconds) {
   return Machine().Convert2Point(milliseconds);
 }
@@ -136,6 +136,11 @@ std::string Thousands(uint64_t v) {
   return out;
 }
 
+std::string CompareLabel(const std::string& line) {
+  const size_t b = line.find_first_not_of("- "), e = line.find_last_not_of("- ");
+  return b == std::string::npos ? line : line.substr(b, e - b + 1);
+}
+
 std::vector<RankingGroup> BuildRankings(const CompareListing& listing, bool chartPerGroup,
                                         const std::vector<RankedMachine>& machines,
                                         TextConverter& sjis) {
@@ -145,17 +150,17 @@ std::vector<RankingGroup> BuildRankings(const CompareListing& listing, bool char
     const std::string text = sjis.ToUtf8(e.row.label);
     switch (e.kind) {
       case CompareKind::Table:
-        tables.push_back({GroupTitle(text), {}, {}, {}, true});
+        tables.push_back({CompareLabel(text), {}, {}, {}, true});
         target = &tables.back();
         break;
       case CompareKind::Group:
         if (!chartPerGroup) break;
-        tables.back().groups.push_back({GroupTitle(text), {}, {}, {}, true});
+        tables.back().groups.push_back({CompareLabel(text), {}, {}, {}, true});
         tables.back().open = false;  // its many rows repeat other tables'
         target = &tables.back().groups.back();
         break;
       case CompareKind::Row: {
-        const std::string label = GroupTitle(text);
+        const std::string label = CompareLabel(text);
         target->integer.push_back({label, ReferencePoints(e.row.refInt), -1, ReferenceDetail(e.row, label, true)});
         target->floating.push_back({label, ReferencePoints(e.row.refFloat), -1, ReferenceDetail(e.row, label, false)});
         break;
@@ -301,8 +306,7 @@ std::string MemorySvg(const std::vector<MemorySeries>& series, size_t machineCou
   const LogAxis axis{minKB, maxKB, left, W - right};
   std::vector<Mark> marks;
   for (const auto& [key, who] : owners) {
-    std::string text = (key.second == 1 ? "L1 data " : "L2 ") +
-                       (key.first >= 1024 ? std::to_string(key.first / 1024) + " MB" : std::to_string(key.first) + " KB");
+    std::string text = (key.second == 1 ? "L1 data " : "L2 ") + MemorySize(key.first);
     if (machineCount > 1) {
       text += " (";
       for (size_t i = 0; i < who.size(); ++i) text += (i ? ", " : "") + Letter(who[i]);
@@ -388,8 +392,7 @@ std::string MemorySvg(const std::vector<MemorySeries>& series, size_t machineCou
       const double x = axis.X(p.blockKB), y = Y(p.figure.points);
       d += (pen ? "L" : "M") + Num(x) + " " + Num(y);
       pen = true;
-      const std::string size = p.blockKB >= 1024 ? std::to_string(p.blockKB / 1024) + " MB" : std::to_string(p.blockKB) + " KB";
-      markers += "<g><title>" + Letter(m.machine) + ", " + size + ": " + Thousands(p.figure.points) +
+      markers += "<g><title>" + Letter(m.machine) + ", " + MemorySize(p.blockKB) + ": " + Thousands(p.figure.points) +
                  " points</title>" + Marker(m.machine, x, y, 4) + "</g>";
     }
     s += "<path d=\"" + d + "\" fill=\"none\" stroke=\"" + st.colour + "\" stroke-width=\"2.2\"" +

@@ -35,6 +35,11 @@ std::string Letter(size_t machine);
 // Points as the report computes them: 50,000,000 / milliseconds, 0 for 0.
 uint32_t ReferencePoints(uint32_t milliseconds);
 
+// A line of the compare tables (a table's, a group's, a machine's) as a
+// label: without the dashes and blanks at either end. A line of nothing
+// else is kept whole, so no heading is left empty.
+std::string CompareLabel(const std::string& line);
+
 struct RankBar {
   std::string label;     // UTF-8
   uint32_t points = 0;
@@ -108,5 +113,14 @@ std::string MemorySvg(const std::vector<MemorySeries>& series, size_t machineCou
 
 // 1234567 → "1,234,567".
 std::string Thousands(uint64_t v);
+
+// A number of an SVG: one decimal as "%.1f" writes it, none for a whole
+// number ("66.1", "64"), without the C runtime (decimal.h), so that the
+// Windows build writes the same bytes.
+std::string OneDecimal(double v);
+
+// A size in KB as the page names it: "512 KB", "4 MB"; MB for whole
+// megabytes only ("1536 KB").
+std::string MemorySize(uint32_t kb);
 
 }  // namespace vornak::html

@@ -47,10 +47,6 @@ constexpr const char* kRankingImageStyle =
 
 std::string RankingPrefix(bool timeStamp) { return timeStamp ? "rank-ts-" : "rank-sp-"; }
 
-std::string MemorySize(uint32_t kb) {
-  return kb >= 1024 && kb % 1024 == 0 ? std::to_string(kb / 1024) + " MB" : std::to_string(kb) + " KB";
-}
-
 // "0673" → "family 6, model 7, stepping 3".
 std::string DecodedSignature(const std::string& hex) {
   if (hex.empty() || hex.size() > 8 || hex.find_first_not_of("0123456789abcdefABCDEF") != std::string::npos)
@@ -96,12 +92,8 @@ class Page {
  private:
   bool Multi() const { return m_.size() > 1; }
   std::string Text(const std::string& sjis) { return sjis_.ToUtf8(sjis); }
-  // A bar's name: the name without the name line's "CPU Type : ", whose
-  // room the chart needs for the name.
-  std::string ChartName(size_t i) const {
-    const std::string& n = names_[i];
-    return n.compare(0, 11, "CPU Type : ") == 0 ? n.substr(11) : n;
-  }
+  // A bar's name: the chart needs the label's room for the name.
+  std::string ChartName(size_t i) const { return WithoutNameLabel(names_[i]); }
   std::string Tag(size_t i) const { return Multi() ? Letter(i) + ": " : std::string(); }
   // A machine as the subject of a note.
   std::string Who(size_t i) const { return Multi() ? Letter(i) + " (" + names_[i] + ")" : std::string("This machine"); }

@@ -2,6 +2,7 @@
 
 #include <cctype>
 #include <functional>
+#include <string_view>
 
 #include "bench/bench_tables.h"
 #include "cpu/signature_table.h"
@@ -16,15 +17,9 @@ constexpr const char* kSpeedHeader = "----- VORNAK Harlix Speed Performance ----
 constexpr const char* kMemoryHeader = "----- VORNAK Harlix Memory Performance -----";
 constexpr const char* kBenchHeader = "----- VORNAK Harlix -----";
 constexpr const char* kCpuTypePrefixes[] = {"CPU TYPE", "CPUTYPE"};
-constexpr const char* kNamePrefix = "CPU Type : ";
 
 bool StartsWith(const std::string& s, const std::string& prefix) {
   return s.compare(0, prefix.size(), prefix) == 0;
-}
-
-std::string Trim(const std::string& s) {
-  size_t b = s.find_first_not_of(' '), e = s.find_last_not_of(' ');
-  return b == std::string::npos ? std::string() : s.substr(b, e - b + 1);
 }
 
 // The text between "label : " and `unit` ("FSB      : 100 MHz" → "100").
@@ -34,7 +29,7 @@ std::string ValueOf(const std::string& line, const std::string& unit) {
   std::string v = line.substr(colon + 1);
   if (!unit.empty() && v.size() >= unit.size() && v.compare(v.size() - unit.size(), unit.size(), unit) == 0)
     v.erase(v.size() - unit.size());
-  return Trim(v);
+  return TrimBlanks(v);
 }
 
 using Predicate = std::function<bool(const ReportLine&)>;
@@ -88,7 +83,7 @@ void ReadCpu(const ReportLine& cpu, MachineFacts& f) {
     // CPUID has it under its class line.
     const ReportLine& before = c[i - 1];
     std::string name = before.children.empty() ? before.text : before.children.back().text;
-    const std::string bare = Trim(StartsWith(name, kNamePrefix) ? name.substr(11) : name);
+    const std::string bare = TrimBlanks(WithoutNameLabel(name));
     if (!bare.empty() && name != kPleaseReport) f.processorName = name;
   }
   if (const ReportLine* id = FindPrefix(c, "CPU ID Num : ")) {
@@ -258,6 +253,16 @@ MachineFacts ReadFacts(const std::vector<ReportLine>& report, const std::string&
   ReadProcessorBench(report, f);
   ReadMemoryBench(report, f);
   return f;
+}
+
+std::string TrimBlanks(const std::string& s) {
+  const size_t b = s.find_first_not_of(' '), e = s.find_last_not_of(' ');
+  return b == std::string::npos ? std::string() : s.substr(b, e - b + 1);
+}
+
+std::string WithoutNameLabel(const std::string& name) {
+  constexpr std::string_view kLabel = "CPU Type : ";
+  return name.compare(0, kLabel.size(), kLabel) == 0 ? name.substr(kLabel.size()) : name;
 }
 
 std::string MachineName(const MachineFacts& f, TextConverter& sjis, TextConverter& fileNames) {

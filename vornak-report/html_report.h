@@ -63,6 +63,14 @@ struct MachineFacts {
 
 MachineFacts ReadFacts(const std::vector<ReportLine>& report, const std::string& fileName);
 
+// Without the blanks at either end; "" for blanks alone.
+std::string TrimBlanks(const std::string& s);
+
+// A name without the name line's label "CPU Type : ", which a Cyrix part's
+// line lacks; Shift-JIS or UTF-8 alike (the label is ASCII). What the
+// summary, the bars and the site's dots show.
+std::string WithoutNameLabel(const std::string& name);
+
 // "NAME, OS Version:4.10" in UTF-8: the processor name line and the OS
 // version line (Shift-JIS, through `sjis`), the profile's file name (as the
 // system spells it, through `fileNames`) standing in for a missing one.

@@ -1,6 +1,6 @@
 #include "vornak-report/machine_summary.h"
 
-#include "vornak-report/file_names.h"
+#include "vornak-report/paths.h"
 
 namespace vornak {
 
@@ -42,16 +42,7 @@ void Figure(const std::optional<html::BenchFigure>& f, std::optional<int64_t>& p
 
 }  // namespace
 
-std::string MachineSource::Name() const {
-  if (runs <= 1) return file;
-  return file + " (run " + std::to_string(run) + " of " + std::to_string(runs) + ")";
-}
-
-std::string MachineSource::ShortName() const {
-  MachineSource s = *this;
-  s.file = file.substr(FileNameStart(file));
-  return s.Name();
-}
+std::string MachineSource::ShortName() const { return RunName(file.substr(FileNameStart(file)), run, runs); }
 
 std::string MachineSource::LastLineText() const {
   std::string last = lastLine;
@@ -67,13 +58,7 @@ std::string Tenths(int64_t tenths) { return std::to_string(tenths / 10) + "." + 
 
 SummaryValues SummaryOf(const html::MachineFacts& f, TextConverter& sjis) {
   SummaryValues v;
-  // The name line's label is no part of the name.
-  const std::string label = "CPU Type : ";
-  std::string name = f.processorName.compare(0, label.size(), label) == 0 ? f.processorName.substr(label.size())
-                                                                          : f.processorName;
-  name.erase(0, name.find_first_not_of(' '));
-  name.erase(name.find_last_not_of(' ') + 1);
-  v.processor = Text(name, sjis);
+  v.processor = Text(html::TrimBlanks(html::WithoutNameLabel(f.processorName)), sjis);
   v.vendor = Text(f.vendor, sjis);
   v.signature = Text(f.signature, sjis);
   v.windows = Text(f.windowsVersion, sjis);

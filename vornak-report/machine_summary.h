@@ -23,7 +23,7 @@ struct MachineSource {
   std::string lastLine;    // its text, Shift-JIS
 
   // "FILE", or "FILE (run 2 of 3)" for a file of several runs.
-  std::string Name() const;
+  std::string Name() const { return RunName(file, run, runs); }
   // The same without the file's folders: what the page shows.
   std::string ShortName() const;
   // lastLine without its line end, for a note.

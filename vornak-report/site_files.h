@@ -1,7 +1,7 @@
 // The file system as --site needs it: folders walked, a site's files
 // written in a new folder, the new folder put in the old site's place. The
-// system calls behind it are posix/site_files.cpp; another system adds its
-// own file beside it.
+// system calls behind it are posix/site_files.cpp and win32/site_files.cpp;
+// what needs none, site_files.cpp.
 #pragma once
 
 #include <functional>
@@ -57,6 +57,13 @@ Replaced ReplaceFolder(const std::string& fresh, const std::string& target, cons
 // aside and looked at there, then `fresh` moved in, and the old folder put
 // back should that fail.
 Replaced ReplaceFolderInTwoSteps(const std::string& fresh, const std::string& target, const std::string& marker);
+// ReplaceFolderInTwoSteps's second step, once what stood at `target` has
+// been moved to `aside`: alike on every system (site_files.cpp).
+Replaced ReplaceFromAside(const std::string& fresh, const std::string& target, const std::string& aside,
+                          const std::string& marker);
+// The system's rename of a folder (or of what stood in a site's place);
+// false and the reason on failure.
+bool MoveFolder(const std::string& from, const std::string& to, std::string& error);
 // Removes a folder and everything in it, not following links. Best effort.
 void RemoveTree(const std::string& path);
 // When `folder` is named as the work folders MakeFolderBeside and

@@ -1,7 +1,6 @@
 #include "vornak-report/site_pages.h"
 
 #include <algorithm>
-#include <cstdio>
 
 #include "bench/bench_tables.h"
 #include "vornak-report/html_charts.h"
@@ -82,13 +81,9 @@ th[aria-sort=ascending]::after{content:" \25B2"}th[aria-sort=descending]::after{
 td.n,th.n{text-align:right}td.f{color:#555;overflow-wrap:anywhere;min-width:11em;max-width:14em}td:first-child{min-width:11em;max-width:14em;overflow-wrap:anywhere}.wide{overflow-x:auto}tbody tr:nth-child(even){background:#f8f8f8}
 )";
 
-std::string Num(double v) {
-  char buf[32];
-  std::snprintf(buf, sizeof buf, "%.1f", v);
-  std::string s = buf;
-  if (s.size() > 2 && s.compare(s.size() - 2, 2, ".0") == 0) s.erase(s.size() - 2);
-  return s;
-}
+// The scatter's numbers as the index has always written them: not snapped
+// to thousandths as the page's charts' are.
+std::string Num(double v) { return html::OneDecimal(v); }
 
 std::string Opt(const std::optional<std::string>& v) { return v ? Escape(*v) : std::string(); }
 std::string OptNum(const std::optional<int64_t>& v) { return v ? Thousands(static_cast<uint64_t>(*v)) : std::string(); }
@@ -99,11 +94,6 @@ std::string Files(const std::vector<std::string>& files, const char* separator) 
   std::string out;
   for (const std::string& f : files) out += (out.empty() ? "" : separator) + Escape(names.ToUtf8(f));
   return out;
-}
-
-std::string Trim(const std::string& s) {
-  const size_t b = s.find_first_not_of("- "), e = s.find_last_not_of("- ");
-  return b == std::string::npos ? s : s.substr(b, e - b + 1);
 }
 
 struct Dot {
@@ -152,7 +142,7 @@ std::vector<Dot> ReferenceDots(const CompareListing& listing) {
   for (const CompareEntry& e : listing)
     if (e.kind == CompareKind::Row)
       dots.push_back({html::ReferencePoints(e.row.refInt), html::ReferencePoints(e.row.refFloat),
-                      "Reference: " + Trim(sjis.ToUtf8(e.row.label)), {}});
+                      "Reference: " + html::CompareLabel(sjis.ToUtf8(e.row.label)), {}});
   return dots;
 }
 
@@ -167,8 +157,8 @@ std::string Charts(const std::vector<SiteEntry>& machines) {
       ++ofKind;
       if (m.figures.integer && m.figures.floating)
         dots.push_back({*m.figures.integer, *m.figures.floating,
-                        m.name + ": " + Thousands(*m.figures.integer) + " integer, " + Thousands(*m.figures.floating) +
-                            " floating-point points",
+                        html::WithoutNameLabel(m.name) + ": " + Thousands(*m.figures.integer) + " integer, " +
+                            Thousands(*m.figures.floating) + " floating-point points",
                         m.page});
     }
     if (!ofKind) continue;
@@ -234,9 +224,6 @@ std::string BuildIndex(const std::vector<SiteEntry>& machines, const SiteCounts&
 
 namespace {
 
-// A name without the name line's "CPU Type : ", whose room a bar's label needs.
-std::string ShortName(const std::string& name) { return name.compare(0, 11, "CPU Type : ") == 0 ? name.substr(11) : name; }
-
 std::string RankText(const Rank& r, const char* among) {
   if (!r.of) return "not ranked (no measurement)";
   return Thousands(r.rank) + " of " + Thousands(r.of) + among;
@@ -293,7 +280,7 @@ std::string CollectionSection(const std::vector<SiteEntry>& machines, const std:
     for (size_t k = 0; k < who.size(); ++k) {
       const std::optional<uint32_t>& v = integer ? machines[who[k]].figures.integer : machines[who[k]].figures.floating;
       if (!v) continue;
-      const std::string label = html::Letter(k) + " " + ShortName(machines[who[k]].name);
+      const std::string label = html::Letter(k) + " " + html::WithoutNameLabel(machines[who[k]].name);
       bars.push_back({label, *v, static_cast<int>(k), label + ": " + Thousands(*v) + " points"});
     }
     std::stable_sort(bars.begin(), bars.end(), [](const html::RankBar& a, const html::RankBar& b) { return a.points > b.points; });

@@ -273,6 +273,10 @@ TEST(MemoryChart, GapsAndCacheMarks) {
   const std::string two = MemorySvg({{0, points, 0, 512}, {1, points, 0, 512}}, 2);
   EXPECT_EQ(Count(two, "class=\"cache\""), 1u);
   EXPECT_NE(two.find(">L2 512 KB (A, B)<"), std::string::npos);
+  // Megabytes only when whole: an L2 of 1536 KB is no "1 MB".
+  const std::string sizes = MemorySvg({{0, points, 1024, 1536}, {1, points, 0, 2048}}, 2);
+  for (const char* mark : {">L1 data 1 MB (A)<", ">L2 1536 KB (A)<", ">L2 2 MB (B)<"})
+    EXPECT_NE(sizes.find(mark), std::string::npos) << mark;
 }
 
 // A memory chart's plot area (its two axis lines), the vertices of its

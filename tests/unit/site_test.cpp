@@ -5,6 +5,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cerrno>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <regex>
@@ -167,6 +169,26 @@ TEST(SitePages, StrangersTextsEscapedEverywhere) {
   ExpectOnlyOwnMarkup(CollectionSection(machines, s, 0), 0);
 }
 
+// A dot's title names the machine as the table beside it does: without the
+// name line's label, which a Cyrix part's name never had.
+TEST(SitePages, DotTitlesNameTheMachineWithoutTheLabel) {
+  const struct {
+    const char* name;
+    const char* title;
+  } kCases[] = {
+      {"CPU Type : AMD K6, OS Version:4.0", "<title>AMD K6, OS Version:4.0: 1,000 integer"},
+      {"Cx486DX2, OS Version:4.0", "<title>Cx486DX2, OS Version:4.0: 1,000 integer"},
+      {"CPU Type :AMD K6", "<title>CPU Type :AMD K6: 1,000 integer"},  // no label: kept
+  };
+  for (const auto& c : kCases) {
+    SiteEntry e;
+    e.name = c.name;
+    e.figures = Fig(TS, 1000, 500);
+    e.page = "m/1.html";
+    EXPECT_NE(BuildIndex({e}, SiteCounts{}).find(c.title), std::string::npos) << c.name;
+  }
+}
+
 TEST(SitePages, MachinePageSharesExactlyTheImagesThereAre) {
   html::PageMachine pm;
   pm.facts.bench = TS;
@@ -291,6 +313,23 @@ TEST(SiteFiles, ReplacesOnlyWhatMayGoAsFoundAtTheSwap) {
       EXPECT_EQ(beside, c.replaced ? 2 : 3) << "out, elsewhere, and the new folder if it stayed";
     }
   }
+}
+
+// The new site cannot take the old one's place (here it is gone): the old
+// site is put back whole from where it was moved, nothing left beside it.
+TEST(SiteFiles, OldSitePutBackWhenTheNewCannotTakeItsPlace) {
+  ScratchDir dir;
+  const std::string out = dir.Path("out");
+  mkdir(out.c_str(), 0777);
+  WriteFileBytes(out + "/.mark", "");
+  WriteFileBytes(out + "/page.html", "old");
+  const std::string before = Describe(out);
+  const Replaced r = ReplaceFolderInTwoSteps(dir.Path(".out.new"), out, ".mark");
+  EXPECT_EQ(r.outcome, Replaced::kFailed);
+  EXPECT_EQ(r.error, std::strerror(ENOENT));
+  EXPECT_EQ(r.movedTo, "");
+  EXPECT_EQ(Describe(out), before);
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.Path("")), {}), 1) << "nothing beside it";
 }
 
 // mkdtemp makes a folder for its owner alone; the site's is read by others.

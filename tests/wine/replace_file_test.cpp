@@ -2,7 +2,9 @@
 // (not implemented) and as later systems do: the target replaced whole or
 // left as it was, and no file of ours left beside it. Then a site's folder
 // put in OUTDIR's place over what stands there by then: only nothing, an
-// empty folder or a site goes. Prints each failure; the exit status is
+// empty folder or a site goes. With the argument "paths", only the paths'
+// splitting (paths.h), in the ANSI code page of the run: under 932 also
+// names whose trail byte is 0x5C. Prints each failure; the exit status is
 // their number.
 #include <windows.h>
 
@@ -10,6 +12,7 @@
 #include <cstring>
 #include <string>
 
+#include "vornak-report/paths.h"
 #include "vornak-report/site_files.h"
 #include "vornak-report/win32/replace_file.h"
 
@@ -60,7 +63,60 @@ int FilesIn(const std::string& folder) {
 
 }  // namespace
 
-int main() {
+// 表 in code page 932: its trail byte is the backslash's.
+#define HYO "\x95\x5c"
+
+void Paths() {
+  struct Path {
+    const char* path;
+    const char *folder, *parent, *base;  // FolderOf, Parent, Base
+    bool dbcs;                           // holds a lead byte: only under 932
+  };
+  const Path paths[] = {
+      {"x.json", ".", ".", "x.json", false},
+      {"C:\\x.json", "C:\\", "C:\\", "x.json", false},
+      {"C:x.json", "C:", "C:", "x.json", false},
+      {"a\\b/c.json", "a\\b", "a\\b", "c.json", false},
+      {"\\x.json", "\\", "\\", "x.json", false},
+      {"\\\\server\\share\\x", "\\\\server\\share", "\\\\server\\share", "x", false},
+      {"a\\b\\/", "a\\b\\", "a", "b", false},
+      {"dir\\", "dir", ".", "dir", false},
+      {"\\", "\\", "\\", "", false},
+      {"C:\\", "C:\\", "C:\\", "", false},
+      {"C:\\\\", "C:\\", "C:\\", "", false},
+      {"C:", "C:", "C:", "", false},
+      {"C:dir\\", "C:dir", "C:", "dir", false},
+      {"out\\" HYO, "out", "out", HYO, true},
+      {"out\\" HYO "\\", "out\\" HYO, "out", HYO, true},
+      {HYO "\\" HYO ".LOG", HYO, HYO, HYO ".LOG", true},
+  };
+  const bool dbcs = GetACP() == 932;
+  for (const Path& p : paths) {
+    if (p.dbcs && !dbcs) continue;
+    Expect(vornak::FolderOf(p.path) == p.folder, p.path, ("folder " + vornak::FolderOf(p.path)).c_str());
+    Expect(vornak::Parent(p.path) == p.parent, p.path, ("parent " + vornak::Parent(p.path)).c_str());
+    Expect(vornak::Base(p.path) == p.base, p.path, ("base " + vornak::Base(p.path)).c_str());
+  }
+  struct Joined {
+    const char *folder, *name, *path;
+    bool dbcs;
+  };
+  const Joined joins[] = {
+      {"a", "x", "a\\x", false},   {"a/", "x", "a/x", false},           {"C:", "x", "C:x", false},
+      {"C:\\", "x", "C:\\x", false}, {HYO, "x", HYO "\\x", true}, {"out\\" HYO, ".m", "out\\" HYO "\\.m", true},
+  };
+  for (const Joined& j : joins) {
+    if (j.dbcs && !dbcs) continue;
+    Expect(vornak::Join(j.folder, j.name) == j.path, j.folder, ("joined " + vornak::Join(j.folder, j.name)).c_str());
+  }
+}
+
+int main(int argc, char** argv) {
+  Paths();
+  if (argc > 1 && std::strcmp(argv[1], "paths") == 0) {
+    std::printf("paths in code page %u: %d failures\n", GetACP(), failures);
+    return failures;
+  }
   struct Case {
     const char* name;
     bool systemMove;   // MoveFileEx as NT has it
@@ -97,14 +153,6 @@ int main() {
     Expect(FilesIn(folder) == c.files, c.name, (std::to_string(FilesIn(folder)) + " files in the folder").c_str());
   }
 
-  struct Folder { const char* path; const char* folder; };
-  const Folder folders[] = {
-      {"x.json", "."}, {"C:\\x.json", "C:\\"}, {"C:x.json", "C:"}, {"a\\b/c.json", "a\\b"},
-      {"\\x.json", "\\"}, {"\\\\server\\share\\x", "\\\\server\\share"},
-  };
-  for (const Folder& f : folders)
-    Expect(vornak::FolderOf(f.path) == f.folder, f.path, ("folder " + vornak::FolderOf(f.path)).c_str());
-
   using vornak::site::Replaced;
   enum Stand { kNothing, kEmpty, kSite, kFolder, kFile };
   struct Swap {
@@ -131,6 +179,15 @@ int main() {
     Expect(c.replaced ? Text(out + "\\.mark") == "new" : kept == "mine", c.name, "OUTDIR holds the wrong folder");
     Expect(FilesIn(folder) == (c.replaced ? 1 : 2), c.name, "the new folder, or another, left beside");
   }
+  // The new site cannot take the old one's place (it is gone): the old site
+  // is moved back from aside.
+  const std::string folder = std::string(temp) + "\\site" + std::to_string(++number), out = folder + "\\out";
+  CreateDirectoryA(folder.c_str(), nullptr);
+  CreateDirectoryA(out.c_str(), nullptr);
+  Put(out + "\\.mark", "old");
+  const Replaced r = vornak::site::ReplaceFolder(folder + "\\new", out, ".mark");
+  Expect(r.outcome == Replaced::kFailed && r.movedTo.empty(), "the new site gone", ("outcome " + r.error).c_str());
+  Expect(Text(out + "\\.mark") == "old" && FilesIn(folder) == 1, "the new site gone", "the old site not put back");
   std::printf("%d failures\n", failures);
   return failures;
 }

@@ -31,9 +31,4 @@ std::string ResolvedPath(const std::string& path) {
   return realpath(path.c_str(), resolved) ? resolved : "";
 }
 
-std::string ResolvedParent(const std::string& path) {
-  const size_t slash = path.find_last_of('/');
-  return slash == std::string::npos || slash == 0 ? "/" : path.substr(0, slash);
-}
-
 }  // namespace vornak

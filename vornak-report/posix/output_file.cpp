@@ -11,15 +11,11 @@
 #include <cstring>
 #include <vector>
 
+#include "vornak-report/paths.h"
+
 namespace vornak {
 
 namespace {
-
-std::string FolderOf(const std::string& path) {
-  const size_t slash = path.find_last_of('/');
-  if (slash == std::string::npos) return ".";
-  return slash == 0 ? "/" : path.substr(0, slash);
-}
 
 // The rename made durable: the folder's entry is on the disk too. A folder
 // that cannot be synced costs nothing but that.
@@ -44,8 +40,7 @@ int FollowDanglingLinks(std::string& path) {
     if (static_cast<size_t>(n) >= target.size()) continue;  // the link changed under us: read it again
     const std::string to(target.data(), static_cast<size_t>(n));
     if (to.empty()) return ENOENT;
-    const std::string folder = FolderOf(path);
-    path = to[0] == '/' ? to : (folder == "/" ? "" : folder) + "/" + to;
+    path = to[0] == '/' ? to : Join(FolderOf(path), to);
   }
 }
 
@@ -77,10 +72,7 @@ int OutputFile::Open() {
       path_ = resolved;
     }
   }
-  const size_t slash = path_.find_last_of('/');
-  const std::string folder = FolderOf(path_);
-  const std::string base = slash == std::string::npos ? path_ : path_.substr(slash + 1);
-  const std::string name = (folder == "/" ? "" : folder) + "/." + base + ".XXXXXX";
+  const std::string name = Join(FolderOf(path_), "." + path_.substr(FileNameStart(path_)) + ".XXXXXX");
   std::vector<char> buf(name.begin(), name.end());
   buf.push_back('\0');
   const int fd = mkstemp(buf.data());

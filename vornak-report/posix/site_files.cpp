@@ -11,13 +11,11 @@
 #include <cstring>
 #include <functional>
 
+#include "vornak-report/paths.h"
+
 namespace vornak::site {
 
 namespace {
-
-std::string Join(const std::string& folder, const std::string& name) {
-  return !folder.empty() && folder.back() == '/' ? folder + name : folder + "/" + name;
-}
 
 bool Fail(std::string& error, int e) {
   error = std::strerror(e);
@@ -65,21 +63,6 @@ void Walk(const std::string& path, bool top, std::vector<std::string>& files, st
   int err = 0;
   if (!Names(path, names, err)) errors.push_back(path + ": " + std::strerror(err));
   for (const std::string& n : names) Walk(Join(path, n), false, files, errors, leaveOut);
-}
-
-std::string Parent(const std::string& path) {
-  std::string p = path;
-  while (p.size() > 1 && p.back() == '/') p.pop_back();
-  const size_t slash = p.rfind('/');
-  if (slash == std::string::npos) return ".";
-  return slash == 0 ? "/" : p.substr(0, slash);
-}
-
-std::string Base(const std::string& path) {
-  std::string p = path;
-  while (p.size() > 1 && p.back() == '/') p.pop_back();
-  const size_t slash = p.rfind('/');
-  return slash == std::string::npos ? p : p.substr(slash + 1);
 }
 
 }  // namespace
@@ -212,23 +195,11 @@ Replaced ReplaceFolderInTwoSteps(const std::string& fresh, const std::string& ta
     if (e == ENOENT) return MoveIn(fresh, target);
     return e == EISDIR ? Refused() : Failed(e);
   }
-  if (InspectPlace(aside, marker) == Place::kOther) {
-    if (std::rename(aside.c_str(), target.c_str()) == 0) return Refused();
-    return Refused(std::strerror(errno), aside);
-  }
-  if (std::rename(fresh.c_str(), target.c_str()) != 0) {
-    const int e = errno;
-    return std::rename(aside.c_str(), target.c_str()) == 0 ? Failed(e) : Failed(e, aside);
-  }
-  RemoveTree(aside);
-  return {};
+  return ReplaceFromAside(fresh, target, aside, marker);
 }
 
-std::string WorkFolderOwner(const std::string& folder, const std::string& target) {
-  const std::string name = Base(folder), prefix = "." + Base(target) + ".";
-  if (name.compare(0, prefix.size(), prefix) != 0) return "";
-  const std::string kind = name.substr(prefix.size(), 4);
-  return kind == "new-" || kind == "old-" ? Join(Parent(folder), Base(target)) : "";
+bool MoveFolder(const std::string& from, const std::string& to, std::string& error) {
+  return std::rename(from.c_str(), to.c_str()) == 0 || Fail(error, errno);
 }
 
 void RemoveTree(const std::string& path) {

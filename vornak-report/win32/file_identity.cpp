@@ -10,8 +10,7 @@
 
 #include <vector>
 
-#include "vornak-report/file_names.h"
-#include "vornak-report/win32/replace_file.h"
+#include "vornak-report/paths.h"
 
 namespace vornak {
 
@@ -29,9 +28,7 @@ std::optional<FileIdentity> IdentityOf(const std::string& path) {
 }
 
 std::optional<FileIdentity> FolderIdentityOf(const std::string& path, const std::string& marker) {
-  // Separators found by characters (file_names.h): 表 ends in the byte 0x5C.
-  const bool separated = !path.empty() && FileNameStart(path) == path.size();
-  return IdentityOf(separated ? path + marker : path + "\\" + marker);
+  return IdentityOf(Join(path, marker));
 }
 
 std::string ResolvedPath(const std::string& path) {
@@ -46,7 +43,5 @@ std::string ResolvedPath(const std::string& path) {
   const std::string full(buf.data(), n);
   return GetFileAttributesA(full.c_str()) == INVALID_FILE_ATTRIBUTES ? "" : full;
 }
-
-std::string ResolvedParent(const std::string& path) { return FolderOf(path); }
 
 }  // namespace vornak

@@ -14,6 +14,7 @@
 #include <cerrno>
 #include <cstring>
 
+#include "vornak-report/paths.h"
 #include "vornak-report/win32/replace_file.h"
 #include "vornak-report/win32/system_error.h"
 

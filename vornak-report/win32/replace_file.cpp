@@ -1,17 +1,8 @@
 #include "vornak-report/win32/replace_file.h"
 
-#include "vornak-report/file_names.h"
+#include "vornak-report/paths.h"
 
 namespace vornak {
-
-std::string FolderOf(const std::string& path) {
-  const size_t start = FileNameStart(path);
-  if (start == 0) return ".";
-  // "C:" and "C:\" stand for folders as they are; "a\b" is "a".
-  if (path[start - 1] == ':' || start == 1) return path.substr(0, start);
-  if (start == 3 && path[1] == ':') return path.substr(0, 3);
-  return path.substr(0, start - 1);
-}
 
 bool NewName(const std::string& folder, bool keep, std::string& name, DWORD& error) {
   char buf[MAX_PATH + 16];

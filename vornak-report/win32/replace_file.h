@@ -19,9 +19,6 @@ using MoveFileExFunction = BOOL(WINAPI*)(LPCSTR, LPCSTR, DWORD);
 // system's error. `moveFileEx` is the system's but in tests.
 DWORD PutInPlace(const std::string& from, const std::string& to, MoveFileExFunction moveFileEx = MoveFileExA);
 
-// The folder a path's file is in: "." for a bare name, "C:\" for "C:\x".
-std::string FolderOf(const std::string& path);
-
 // A name in `folder` that no file has: GetTempFileName creates the file, so
 // the name stays ours; with `keep` false it is removed again, for a move.
 bool NewName(const std::string& folder, bool keep, std::string& name, DWORD& error);

@@ -9,39 +9,16 @@
 #include <cstring>
 #include <functional>
 
-#include "vornak-report/file_names.h"
-#include "vornak-report/win32/replace_file.h"
+#include "vornak-report/paths.h"
 #include "vornak-report/win32/system_error.h"
 
 namespace vornak::site {
 
 namespace {
 
-// Separators are found character by character (file_names.h): a code page
-// 932 name such as 表 ends in the trail byte 0x5C, which is no backslash.
-bool EndsInSeparator(const std::string& path) { return !path.empty() && FileNameStart(path) == path.size(); }
-
-std::string Join(const std::string& folder, const std::string& name) {
-  return EndsInSeparator(folder) ? folder + name : folder + "\\" + name;
-}
-
 bool Fail(std::string& error, DWORD code) {
   error = SystemErrorText(code);
   return false;
-}
-
-// Without its trailing separators, but for a root ("\", "C:\") or a drive.
-std::string Trimmed(const std::string& path) {
-  std::string p = path;
-  while (p.size() > 1 && EndsInSeparator(p) && p.back() != ':' && !(p.size() == 3 && p[1] == ':')) p.pop_back();
-  return p;
-}
-
-std::string Parent(const std::string& path) { return FolderOf(Trimmed(path)); }
-
-std::string Base(const std::string& path) {
-  const std::string p = Trimmed(path);
-  return p.substr(FileNameStart(p));
 }
 
 // Names in a folder but "." and "..", sorted, each with whether it is a
@@ -110,7 +87,7 @@ void ListFiles(const std::string& path, std::vector<std::string>& files, std::ve
 }
 
 Place InspectPlace(const std::string& path, const std::string& marker) {
-  const DWORD attributes = GetFileAttributesA(Trimmed(path).c_str());
+  const DWORD attributes = GetFileAttributesA(WithoutTrailingSeparators(path).c_str());
   if (attributes == INVALID_FILE_ATTRIBUTES) {
     const DWORD e = GetLastError();
     return e == ERROR_FILE_NOT_FOUND || e == ERROR_PATH_NOT_FOUND ? Place::kMissing : Place::kOther;
@@ -176,11 +153,6 @@ bool ReadWholeFile(const std::string& path, std::string& bytes, std::string& err
 
 namespace {
 
-// Not put back when `movedTo` is set, and why.
-Replaced Refused(std::string error = "", std::string movedTo = "") {
-  return {Replaced::kRefused, std::move(error), std::move(movedTo)};
-}
-
 Replaced Failed(DWORD code, std::string movedTo = "") {
   return {Replaced::kFailed, SystemErrorText(code), std::move(movedTo)};
 }
@@ -193,7 +165,7 @@ Replaced ReplaceFolder(const std::string& fresh, const std::string& target, cons
 }
 
 Replaced ReplaceFolderInTwoSteps(const std::string& fresh, const std::string& target, const std::string& marker) {
-  const std::string to = Trimmed(target);
+  const std::string to = WithoutTrailingSeparators(target);
   std::string aside;
   for (unsigned attempt = 0;; ++attempt) {
     aside = NameBeside(to, "old", attempt);
@@ -203,25 +175,11 @@ Replaced ReplaceFolderInTwoSteps(const std::string& fresh, const std::string& ta
       return MoveFileA(fresh.c_str(), to.c_str()) ? Replaced{} : Failed(GetLastError());
     if (e != ERROR_ALREADY_EXISTS || attempt == 999) return Failed(e);
   }
-  // Looked at where it was moved, not where it stood at the start: the user
-  // may have put a folder of theirs (or a file) there since.
-  if (InspectPlace(aside, marker) == Place::kOther) {
-    if (MoveFileA(aside.c_str(), to.c_str())) return Refused();
-    return Refused(SystemErrorText(GetLastError()), aside);
-  }
-  if (!MoveFileA(fresh.c_str(), to.c_str())) {
-    const DWORD e = GetLastError();
-    return MoveFileA(aside.c_str(), to.c_str()) ? Failed(e) : Failed(e, aside);
-  }
-  RemoveTree(aside);
-  return {};
+  return ReplaceFromAside(fresh, to, aside, marker);
 }
 
-std::string WorkFolderOwner(const std::string& folder, const std::string& target) {
-  const std::string name = Base(folder), prefix = "." + Base(target) + ".";
-  if (name.compare(0, prefix.size(), prefix) != 0) return "";
-  const std::string kind = name.substr(prefix.size(), 4);
-  return kind == "new-" || kind == "old-" ? Join(Parent(folder), Base(target)) : "";
+bool MoveFolder(const std::string& from, const std::string& to, std::string& error) {
+  return MoveFileA(from.c_str(), to.c_str()) || Fail(error, GetLastError());
 }
 
 void RemoveTree(const std::string& path) {

@@ -1,8 +1,10 @@
-#include "vornak-report/file_names.h"
+#include "vornak-report/paths.h"
 
 #include <windows.h>
 
 namespace vornak {
+
+const char kFolderSeparator = '\\';
 
 size_t FileNameStart(std::string_view path) {
   size_t start = 0;
@@ -12,6 +14,12 @@ size_t FileNameStart(std::string_view path) {
     else if (IsDBCSLeadByte(static_cast<BYTE>(c)) && i + 1 < path.size()) ++i;  // its trail byte is no separator
   }
   return start;
+}
+
+// `head` ends in a separator found by characters, so its last byte and a
+// drive's ':' (no trail byte) are what they seem.
+bool IsRoot(std::string_view head) {
+  return head.size() == 1 || head.back() == ':' || (head.size() == 3 && head[1] == ':');
 }
 
 }  // namespace vornak
