@@ -6,14 +6,12 @@
 
 #include "readback/input_error.h"
 #include "readback/log_rules.h"
+#include "report/starts_with.h"
 
 namespace vornak {
 
 namespace {
 
-bool StartsWith(std::string_view s, std::string_view prefix) {
-  return s.substr(0, prefix.size()) == prefix;
-}
 bool EndsWithLf(std::string_view s) { return !s.empty() && s.back() == '\n'; }
 bool IsRootLine(std::string_view s) { return StartsWith(s, kLogRootPrefix) && !EndsWithLf(s); }
 
@@ -215,7 +213,7 @@ bool InIniFile(LogPhase p) { return p == LogPhase::kWinIni || p == LogPhase::kSy
 
 bool StartsAsLog(std::string_view bytes) {
   for (size_t cut = 0; cut < kLogRootPrefix.size(); ++cut)
-    if (bytes.substr(0, cut) == kLogRootPrefix.substr(0, cut) && StartsWith(bytes.substr(cut), kLogRootPrefix))
+    if (StartsWith(bytes, kLogRootPrefix.substr(0, cut)) && StartsWith(bytes.substr(cut), kLogRootPrefix))
       return true;
   return false;
 }
