@@ -64,8 +64,8 @@ class LineCursor {
   // line's line ends: a file may join an untouched log and one that went
   // through an editor.
   void DecideLineEnds() {
-    const size_t lf = bytes_.find('\n', pos_);
-    if (lf == std::string_view::npos) return;  // cut short: nothing to tell by
+    const size_t lf = NextLf(pos_);
+    if (lf == bytes_.size()) return;  // cut short: nothing to tell by
     const bool crLf = bytes_[lf - 1] == '\r';   // the root text holds no LF
     // A win.ini line that starts so is no root line: it keeps its file's LF
     // before the writer's CR LF, and the run's CR LF stands.
@@ -75,11 +75,11 @@ class LineCursor {
 
   // The line at the cursor in the run's line ends. Under CR LF only an LF
   // after a CR of the line ends it; lone LFs before it are win.ini's.
-  LineBounds FindLineEnd() const {
+  LineBounds FindLineEnd() {
     int innerLfs = 0;
     for (size_t from = pos_;;) {
-      const size_t lf = bytes_.find('\n', from);
-      if (lf == std::string_view::npos) return {bytes_.size(), bytes_.size(), innerLfs};
+      const size_t lf = NextLf(from);
+      if (lf == bytes_.size()) return {lf, lf, innerLfs};
       if (!crLf_) return {lf, lf + 1, 0};
       if (lf > pos_ && bytes_[lf - 1] == '\r') return {lf - 1, lf + 1, innerLfs};
       ++innerLfs;
@@ -99,16 +99,27 @@ class LineCursor {
 
   // Where a whole root line starts, at `from` or after: the root text, and
   // " mode]" at the end of that line, as the writer ends one (the size: none).
-  size_t FindRootLine(size_t from) const {
+  size_t FindRootLine(size_t from) {
     const std::string_view tail = " mode]";
     for (size_t at = bytes_.find(kLogRootPrefix, from); at != std::string_view::npos;
          at = bytes_.find(kLogRootPrefix, at + 1)) {
-      size_t end = std::min(bytes_.find('\n', at), bytes_.size());
+      size_t end = NextLf(at);
       if (bytes_[end - 1] == '\r') --end;
       if (end - at >= kLogRootPrefix.size() + tail.size() && StartsWith(bytes_.substr(end - tail.size()), tail))
         return at;
     }
     return bytes_.size();
+  }
+
+  // The first LF at `from` or after (the size: none). The last answer is
+  // kept: a line holding root lines is searched from each, not crossed
+  // again to its end for each (a file of them would take hours).
+  size_t NextLf(size_t from) {
+    if (from < lfSearchedFrom_ || from > nextLf_) {
+      nextLf_ = std::min(bytes_.find('\n', from), bytes_.size());
+      lfSearchedFrom_ = from;
+    }
+    return nextLf_;
   }
 
   // Whether the line ends as a whole win.ini or system.ini line does: its
@@ -152,6 +163,7 @@ class LineCursor {
   size_t pos_ = 0;
   size_t nextRoot_ = 0;  // where the next whole root line starts (the size: none)
   int lfs_ = 0;          // the LF bytes before pos_
+  size_t lfSearchedFrom_ = 1, nextLf_ = 0;  // no LF in [from, nextLf_); none known at first
 };
 
 // One run's lines into its outline, through the rules.

@@ -1,0 +1,54 @@
+// The log reader crosses a file's bytes once, whatever they hold: a file up
+// to the size cap is read, or refused, in a second. No timing is asserted:
+// ctest gives each case five minutes (cmake/native.cmake), and a reader that
+// searched the rest of a line again from each root text in it took hours
+// over these files.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "readback/input_error.h"
+#include "readback/log_reader.h"
+#include "readback/log_rules.h"
+#include "readback/report_input.h"
+
+namespace vornak {
+namespace {
+
+std::string Repeated(std::string_view text, size_t bytes) {
+  std::string out;
+  out.reserve(bytes);
+  while (out.size() + text.size() <= bytes) out += text;
+  return out;
+}
+
+// Each case is refused as binary data, at its line, once its line has
+// grown past 64 KB: every root text on the way is a candidate run.
+TEST(LogReaderCost, RootTextsInOneLineCrossedOnce) {
+  const std::string root(kLogRootPrefix);
+  const struct {
+    const char* name;
+    std::string bytes;
+    int line;
+  } kCases[] = {
+      // Root texts, no line end: each one's line end was searched for anew.
+      {"root texts up to the cap", Repeated(root, kMaxReportInputBytes), 1},
+      // Root lines, each cut by the next: each starts a run, and its line
+      // end was searched for across the text after them.
+      {"cut root lines, then 60 MB in the same line",
+       root + "x mode]\r\n" + Repeated(root, 100000 * root.size()) + std::string(60 << 20, 'x') + " mode]\r\n", 2},
+  };
+  for (const auto& c : kCases) {
+    SCOPED_TRACE(c.name);
+    try {
+      ReadLog(c.bytes, "x.LOG");
+      ADD_FAILURE() << "read";
+    } catch (const InputError& e) {
+      EXPECT_EQ(e.line, c.line);
+      EXPECT_EQ(e.message, "a line longer than 64 KB, which no log holds: binary data");
+    }
+  }
+}
+
+}  // namespace
+}  // namespace vornak
