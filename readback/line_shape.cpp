@@ -144,7 +144,14 @@ bool FitsAfterText(const char* begin, const char* end, const char* t, const char
 
 bool FitsFormat(std::string_view line, const char* format) {
   const char *t = line.data(), *end = line.data() + line.size();
-  for (Piece p = NextPiece(format); p.kind != Piece::kEnd; p = NextPiece(format)) {
+  while (*format) {
+    // Plain bytes compared here: most rules fail a line at their first.
+    if (*format != '%') {
+      if (t == end || *t++ != *format++) return false;
+      continue;
+    }
+    const Piece p = NextPiece(format);
+    if (p.kind == Piece::kEnd) break;
     // A %s at the end fits any rest; one inside needs every end it may have.
     if (p.kind == Piece::kText) return !*format || FitsAfterText(line.data(), end, t, format);
     if (!(t = Take(p, t, end))) return false;
