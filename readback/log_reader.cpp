@@ -113,7 +113,7 @@ class LineCursor {
 
   // The first LF at `from` or after (the size: none). The last answer is
   // kept: a line holding root lines is searched from each, not crossed
-  // again to its end for each (a file of them would take hours).
+  // again to its end for each (a file of them at the cap took most of an hour).
   size_t NextLf(size_t from) {
     if (from < lfSearchedFrom_ || from > nextLf_) {
       nextLf_ = std::min(bytes_.find('\n', from), bytes_.size());

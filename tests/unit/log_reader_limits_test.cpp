@@ -44,7 +44,8 @@ TEST(LogReaderLimits, ALineOf64KBAndNotOneByteMore) {
 // grown past 64 KB; every root text on the way is a candidate run. No timing
 // is asserted: ctest gives each case five minutes (cmake/native.cmake), and
 // a reader that searched the rest of a line again from each root text in it
-// took hours over these files, where one pass takes a second.
+// took tens of minutes over each of these files, where one pass takes a
+// second.
 TEST(LogReaderCost, RootTextsInOneLineCrossedOnce) {
   const std::string root(kLogRootPrefix);
   const struct {
