@@ -10,7 +10,8 @@ namespace vornak {
 // bytes match themselves and "%%" a '%'; a number directive (d i u x X, any
 // flags, width and l/h size) matches blanks of padding, a '-' for d/i, then
 // one or more digits (hexadecimal ones for x/X); %c matches one byte; %s
-// matches any run of bytes, the empty one too. Widths are not counted.
+// matches any run of bytes, the empty one too. Widths are not counted. The
+// cost is linear in the line whatever the format, %s inside it too.
 bool FitsFormat(std::string_view line, const char* format);
 
 }  // namespace vornak

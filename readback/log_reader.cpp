@@ -1,19 +1,16 @@
 #include "readback/log_reader.h"
 
 #include <algorithm>
-#include <cstring>
 #include <optional>
 
 #include "readback/input_error.h"
 #include "readback/log_rules.h"
+#include "report/starts_with.h"
 
 namespace vornak {
 
 namespace {
 
-bool StartsWith(std::string_view s, std::string_view prefix) {
-  return s.substr(0, prefix.size()) == prefix;
-}
 bool EndsWithLf(std::string_view s) { return !s.empty() && s.back() == '\n'; }
 bool IsRootLine(std::string_view s) { return StartsWith(s, kLogRootPrefix) && !EndsWithLf(s); }
 
@@ -29,6 +26,13 @@ struct RawLine {
 // place of the lines that were not written), or nothing more.
 enum class Next { kLine, kCut, kEnd };
 
+// Where a line ends: its text's end, where the line after it starts (the
+// same place when it has no line end), and the lone LFs inside its text.
+struct LineBounds {
+  size_t end = 0, next = 0;
+  int innerLfs = 0;
+};
+
 // Splits the bytes into lines: at CR LF where the run's root line ends so (a
 // lone LF is then part of a line, as win.ini's lines are), else at LF.
 class LineCursor {
@@ -36,94 +40,121 @@ class LineCursor {
   LineCursor(std::string_view bytes, const std::string& name) : bytes_(bytes), name_(name) {}
   bool CrLf() const { return crLf_; }
 
+  // The line at the cursor, or the cut bytes there, and the cursor past it.
   Next Take(RawLine& line) {
     if (pos_ >= bytes_.size()) return Next::kEnd;
-    // Each run keeps the line ends of its root line: a file may join an
-    // untouched log and one that went through an editor. A win.ini line
-    // that starts so keeps its own LF before the writer's CR LF.
-    if (StartsWith(bytes_.substr(pos_), kLogRootPrefix)) {
-      const size_t lf = bytes_.find('\n', pos_);
-      const bool iniLine = crLf_ && bytes_.substr(lf + 1, 2) == "\r\n";
-      if (lf != std::string_view::npos && !iniLine) crLf_ = lf > pos_ && bytes_[lf - 1] == '\r';
-    }
-    const char* data = bytes_.data();
-    const size_t size = bytes_.size();
-    size_t end = size, next = size;  // of the text; of the line after it
-    int innerLfs = 0;
-    for (size_t from = pos_; from < size;) {
-      const void* found = std::memchr(data + from, '\n', size - from);
-      if (!found) break;
-      const size_t lf = static_cast<const char*>(found) - data;
-      if (!crLf_ || (lf > pos_ && data[lf - 1] == '\r')) {
-        end = crLf_ ? lf - 1 : lf;
-        next = lf + 1;
-        break;
-      }
-      ++innerLfs;
-      from = lf + 1;
-    }
+    if (StartsWith(bytes_.substr(pos_), kLogRootPrefix)) DecideLineEnds();
+    LineBounds bounds = FindLineEnd();
     const int number = lfs_ + 1;
-    // A run cut inside a line, then appended to (a reset, and the next run):
-    // a root line inside the line starts that run, and the bytes before it
-    // are the cut one's last line. A whole win.ini line may hold one; it is
-    // told by the line end it keeps. The next root line is looked for once
-    // a run, not once a line.
-    if (nextRoot_ <= pos_) nextRoot_ = std::min(FindRootLine(pos_ + 1, size), size);
-    if (nextRoot_ < end && !KeepsIniLineEnd(end, next, innerLfs)) end = next = nextRoot_;
-    if (const void* nul = std::memchr(data + pos_, '\0', end - pos_)) {
-      const char* zeros = static_cast<const char*>(nul);
-      size_t after = zeros - data;
-      while (after < size && data[after] == '\0') ++after;
-      if (after < size && !StartsWith(bytes_.substr(after), kLogRootPrefix))
-        throw InputError(name_, number, "a NUL byte, which no log line holds: binary data");
-      // A reset's zeros, up to the end or to the next run.
-      line = RawLine{bytes_.substr(pos_, static_cast<size_t>(zeros - data) - pos_), pos_, after, number};
-      lfs_ += static_cast<int>(std::count(data + pos_, zeros, '\n'));
-      pos_ = after;
-      return Next::kCut;
-    }
-    if (end - pos_ > kMaxLogLineBytes)
-      throw InputError(name_, number, "a line longer than " + std::to_string(kMaxLogLineBytes >> 10) +
-                                          " KB, which no log holds: binary data");
-    if (next == end) {  // no line end: at the end of the file, or where a run starts
-      line = RawLine{bytes_.substr(pos_, end - pos_), pos_, end, number};
-      lfs_ += static_cast<int>(std::count(data + pos_, data + end, '\n'));
-      pos_ = end;
-      return Next::kCut;
-    }
-    line = RawLine{bytes_.substr(pos_, end - pos_), pos_, next, number};
-    lfs_ += innerLfs + 1;
-    pos_ = next;
+    StopAtEmbeddedRoot(bounds);
+    const std::string_view text = bytes_.substr(pos_, bounds.end - pos_);
+    if (const size_t nul = text.find('\0'); nul != std::string_view::npos)
+      return TakeResetZeros(pos_ + nul, number, line);
+    RefuseLongLine(text, number);
+    // No line end: the end of the file, or a run starting inside the line.
+    if (bounds.next == bounds.end) return TakeCut(bounds.end, bounds.end, number, line);
+    line = RawLine{text, pos_, bounds.next, number};
+    lfs_ += bounds.innerLfs + 1;
+    pos_ = bounds.next;
     return Next::kLine;
   }
 
  private:
-  // Where a whole root line starts inside [from, to): the root line's text
-  // there, and " mode]" at the end of that line (which may lie past `to`);
-  // npos if none does.
-  size_t FindRootLine(size_t from, size_t to) const {
-    const std::string_view root = kLogRootPrefix, tail = " mode]";
-    const char* data = bytes_.data();
-    for (; from + root.size() <= to; ++from) {
-      const void* v = std::memchr(data + from, root[0], to - from - root.size() + 1);
-      if (!v) break;
-      from = static_cast<const char*>(v) - data;
-      if (bytes_.compare(from, root.size(), root) != 0) continue;
-      size_t lineEnd = std::min(bytes_.find('\n', from), bytes_.size());
-      if (data[lineEnd - 1] == '\r') --lineEnd;
-      if (lineEnd - from >= root.size() + tail.size() && bytes_.compare(lineEnd - tail.size(), tail.size(), tail) == 0)
-        return from;
+  // At a line that starts as a root line does. Each run keeps its root
+  // line's line ends: a file may join an untouched log and one that went
+  // through an editor.
+  void DecideLineEnds() {
+    const size_t lf = NextLf(pos_);
+    if (lf == bytes_.size()) return;  // cut short: nothing to tell by
+    const bool crLf = bytes_[lf - 1] == '\r';   // the root text holds no LF
+    // A win.ini line that starts so is no root line: it keeps its file's LF
+    // before the writer's CR LF, and the run's CR LF stands.
+    const bool iniLine = crLf_ && !crLf && StartsWith(bytes_.substr(lf + 1), "\r\n");
+    if (!iniLine) crLf_ = crLf;
+  }
+
+  // The line at the cursor in the run's line ends. Under CR LF only an LF
+  // after a CR of the line ends it; lone LFs before it are win.ini's.
+  LineBounds FindLineEnd() {
+    int innerLfs = 0;
+    for (size_t from = pos_;;) {
+      const size_t lf = NextLf(from);
+      if (lf == bytes_.size()) return {lf, lf, innerLfs};
+      if (!crLf_) return {lf, lf + 1, 0};
+      if (lf > pos_ && bytes_[lf - 1] == '\r') return {lf - 1, lf + 1, innerLfs};
+      ++innerLfs;
+      from = lf + 1;
     }
-    return std::string_view::npos;
+  }
+
+  // A run cut inside a line, then appended to (a reset, then the next run),
+  // leaves a whole root line inside one line of the file: the line stops
+  // there, and its bytes before it are the cut run's last line. A whole
+  // win.ini line may hold one, and is never split.
+  void StopAtEmbeddedRoot(LineBounds& bounds) {
+    // Searched to the file's end: once for each root line found, not once a line.
+    if (nextRoot_ <= pos_) nextRoot_ = FindRootLine(pos_ + 1);
+    if (nextRoot_ < bounds.end && !KeepsIniLineEnd(bounds)) bounds.end = bounds.next = nextRoot_;
+  }
+
+  // Where a whole root line starts, at `from` or after: the root text, and
+  // " mode]" at the end of that line, as the writer ends one (the size: none).
+  size_t FindRootLine(size_t from) {
+    const std::string_view tail = " mode]";
+    for (size_t at = bytes_.find(kLogRootPrefix, from); at != std::string_view::npos;
+         at = bytes_.find(kLogRootPrefix, at + 1)) {
+      size_t end = NextLf(at);
+      if (bytes_[end - 1] == '\r') --end;
+      if (end - at >= kLogRootPrefix.size() + tail.size() && StartsWith(bytes_.substr(end - tail.size()), tail))
+        return at;
+    }
+    return bytes_.size();
+  }
+
+  // The first LF at `from` or after (the size: none). The last answer is
+  // kept: a line holding root lines is searched from each, not crossed
+  // again to its end for each (a file of them at the cap took most of an hour).
+  size_t NextLf(size_t from) {
+    if (from < lfSearchedFrom_ || from > nextLf_) {
+      nextLf_ = std::min(bytes_.find('\n', from), bytes_.size());
+      lfSearchedFrom_ = from;
+    }
+    return nextLf_;
   }
 
   // Whether the line ends as a whole win.ini or system.ini line does: its
   // file's LF (its only lone LF) before the writer's CR LF, or an empty line
   // after it (the file's CR LF, or any line end once converted to LF).
-  bool KeepsIniLineEnd(size_t end, size_t next, int innerLfs) const {
-    if (next == end) return false;  // no line end at all
-    if (crLf_ && innerLfs == 1 && bytes_[end - 1] == '\n') return true;
-    return bytes_.substr(next, crLf_ ? 2 : 1) == (crLf_ ? "\r\n" : "\n");
+  bool KeepsIniLineEnd(const LineBounds& bounds) const {
+    if (bounds.next == bounds.end) return false;  // no line end at all
+    if (crLf_ && bounds.innerLfs == 1 && bytes_[bounds.end - 1] == '\n') return true;
+    return StartsWith(bytes_.substr(bounds.next), crLf_ ? "\r\n" : "\n");
+  }
+
+  // A reset leaves zeros where the file's last clusters were never written:
+  // NUL bytes up to the end, or up to the next run. Any other NUL is binary.
+  Next TakeResetZeros(size_t nul, int number, RawLine& line) {
+    size_t after = nul;
+    while (after < bytes_.size() && bytes_[after] == '\0') ++after;
+    if (after < bytes_.size() && !StartsWith(bytes_.substr(after), kLogRootPrefix))
+      throw InputError(name_, number, "a NUL byte, which no log line holds: binary data");
+    return TakeCut(nul, after, number, line);
+  }
+
+  // No report line comes near the limit (log_reader.h): past it, binary data.
+  void RefuseLongLine(std::string_view text, int number) const {
+    if (text.size() > kMaxLogLineBytes)
+      throw InputError(name_, number, "a line longer than " + std::to_string(kMaxLogLineBytes >> 10) +
+                                          " KB, which no log holds: binary data");
+  }
+
+  // Bytes that are no whole line, their text up to `textEnd`, the next line
+  // at `next`. Their LFs are counted for the line numbers after them.
+  Next TakeCut(size_t textEnd, size_t next, int number, RawLine& line) {
+    line = RawLine{bytes_.substr(pos_, textEnd - pos_), pos_, next, number};
+    lfs_ += static_cast<int>(std::count(bytes_.begin() + pos_, bytes_.begin() + textEnd, '\n'));
+    pos_ = next;
+    return Next::kCut;
   }
 
   std::string_view bytes_;
@@ -131,7 +162,8 @@ class LineCursor {
   bool crLf_ = true;
   size_t pos_ = 0;
   size_t nextRoot_ = 0;  // where the next whole root line starts (the size: none)
-  int lfs_ = 0;
+  int lfs_ = 0;          // the LF bytes before pos_
+  size_t lfSearchedFrom_ = 1, nextLf_ = 0;  // no LF in [from, nextLf_); none known at first
 };
 
 // One run's lines into its outline, through the rules.
@@ -215,7 +247,7 @@ bool InIniFile(LogPhase p) { return p == LogPhase::kWinIni || p == LogPhase::kSy
 
 bool StartsAsLog(std::string_view bytes) {
   for (size_t cut = 0; cut < kLogRootPrefix.size(); ++cut)
-    if (bytes.substr(0, cut) == kLogRootPrefix.substr(0, cut) && StartsWith(bytes.substr(cut), kLogRootPrefix))
+    if (StartsWith(bytes, kLogRootPrefix.substr(0, cut)) && StartsWith(bytes.substr(cut), kLogRootPrefix))
       return true;
   return false;
 }

@@ -10,14 +10,11 @@
 #include "probes/processor_type_table.h"
 #include "probes/volume_tables.h"
 #include "readback/line_shape.h"
+#include "report/starts_with.h"
 
 namespace vornak {
 
 namespace {
-
-bool StartsWith(std::string_view s, std::string_view prefix) {
-  return s.substr(0, prefix.size()) == prefix;
-}
 
 // line == text, without measuring the text first: most tests fail on the
 // first byte, and a log line holds no NUL.

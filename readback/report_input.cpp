@@ -4,6 +4,7 @@
 #include "readback/capped_file.h"
 #include "readback/log_reader.h"
 #include "readback/profile_replay.h"
+#include "report/starts_with.h"
 
 namespace vornak {
 
@@ -12,8 +13,6 @@ const size_t kMaxReportInputBytes = static_cast<size_t>(profile::kMaxProfileByte
 namespace {
 
 const char kWhat[] = "a log or profile";
-
-bool StartsWith(std::string_view s, std::string_view prefix) { return s.substr(0, prefix.size()) == prefix; }
 
 bool StartsLikeOurs(std::string_view start) { return !KindOfStart(start).empty(); }
 
@@ -32,7 +31,7 @@ ReportMachine FromProfile(const std::string& bytes, const std::string& name) {
     // Its text is "FILE:LINE: message"; the message alone after that.
     const std::string where = e.file + ":" + (e.line > 0 ? std::to_string(e.line) + ":" : "") + " ";
     const std::string what = e.what();
-    throw InputError(e.file, e.line, what.compare(0, where.size(), where) == 0 ? what.substr(where.size()) : what);
+    throw InputError(e.file, e.line, StartsWith(what, where) ? what.substr(where.size()) : what);
   }
   ReportMachine m;
   m.file = name;
