@@ -6,6 +6,7 @@
 
 #include "bench/bench_tables.h"
 #include "cpu/signature_table.h"
+#include "report/starts_with.h"
 
 namespace vornak::html {
 
@@ -17,10 +18,6 @@ constexpr const char* kSpeedHeader = "----- VORNAK Harlix Speed Performance ----
 constexpr const char* kMemoryHeader = "----- VORNAK Harlix Memory Performance -----";
 constexpr const char* kBenchHeader = "----- VORNAK Harlix -----";
 constexpr const char* kCpuTypePrefixes[] = {"CPU TYPE", "CPUTYPE"};
-
-bool StartsWith(const std::string& s, const std::string& prefix) {
-  return s.compare(0, prefix.size(), prefix) == 0;
-}
 
 // The text between "label : " and `unit` ("FSB      : 100 MHz" → "100").
 std::string ValueOf(const std::string& line, const std::string& unit) {
