@@ -40,9 +40,21 @@ void Figure(const std::optional<html::BenchFigure>& f, std::optional<int64_t>& p
   ms = f->time;
 }
 
+// RunName's words in the page's language.
+std::string RunNameIn(const std::string& file, int run, int runs, Language lang) {
+  if (runs <= 1) return file;
+  return Format(TextOf(PageText::kRunOfRuns, lang), {file, std::to_string(run), std::to_string(runs)});
+}
+
 }  // namespace
 
 std::string MachineSource::ShortName() const { return RunName(file.substr(FileNameStart(file)), run, runs); }
+
+std::string MachineSource::Name(Language lang) const { return RunNameIn(file, run, runs, lang); }
+
+std::string MachineSource::ShortName(Language lang) const {
+  return RunNameIn(file.substr(FileNameStart(file)), run, runs, lang);
+}
 
 std::string MachineSource::LastLineText() const {
   std::string last = lastLine;
@@ -80,7 +92,7 @@ SummaryValues SummaryOf(const html::MachineFacts& f, TextConverter& sjis) {
     m.blockKB = p.blockKB;
     if (p.measured) m.points = p.figure.points, m.ms = p.figure.time;
   }
-  for (const std::string& d : f.directX) v.directX.push_back(sjis.ToUtf8(d));
+  for (const html::DirectXAnswer& d : f.directX) v.directX.push_back(html::DirectXText(d, sjis, Language::kEnglish));
   return v;
 }
 

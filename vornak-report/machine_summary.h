@@ -10,6 +10,7 @@
 
 #include "readback/report_input.h"
 #include "vornak-report/html_report.h"
+#include "vornak-report/page_texts.h"
 #include "vornak-report/text_converter.h"
 
 namespace vornak {
@@ -22,10 +23,14 @@ struct MachineSource {
   int lastLineNumber = 0;  // a log's last whole line, counted from 1; 0: none
   std::string lastLine;    // its text, Shift-JIS
 
-  // "FILE", or "FILE (run 2 of 3)" for a file of several runs.
+  // "FILE", or "FILE (run 2 of 3)" for a file of several runs, as the
+  // messages name it.
   std::string Name() const { return RunName(file, run, runs); }
-  // The same without the file's folders: what the page shows.
+  // The same without the file's folders.
   std::string ShortName() const;
+  // As a page or a site in `lang` names it, with and without the folders.
+  std::string Name(Language lang) const;
+  std::string ShortName(Language lang) const;
   // lastLine without its line end, for a note.
   std::string LastLineText() const;
 };

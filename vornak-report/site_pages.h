@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "vornak-report/machine_summary.h"
+#include "vornak-report/page_texts.h"
 #include "vornak-report/site_collection.h"
 
 namespace vornak::site {
@@ -28,15 +29,16 @@ struct SiteCounts {
   size_t unreadable = 0;  // logs and profiles that could not be read
 };
 
-// The index's inline script, and its hash as the policy allows it.
-extern const char kIndexScript[];
-extern const char kIndexScriptHash[];
+// The index's inline script in `lang` (its count of rows shown), which the
+// policy allows by its hash.
+std::string IndexScript(Language lang);
 
-std::string BuildIndex(const std::vector<SiteEntry>& machines, const SiteCounts& counts);
+std::string BuildIndex(const std::vector<SiteEntry>& machines, const SiteCounts& counts,
+                       Language lang = Language::kEnglish);
 
 // The section of machine `self`'s page placing it in the collection. The
 // machines' pages are one folder below the index.
 std::string CollectionSection(const std::vector<SiteEntry>& machines, const std::vector<Standing>& standings,
-                              size_t self);
+                              size_t self, Language lang = Language::kEnglish);
 
 }  // namespace vornak::site
