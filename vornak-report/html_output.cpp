@@ -14,7 +14,6 @@ class HtmlOutput : public ReportOutput {
     pm.source = m.source;
     pm.report = m.report;
     pm.facts = m.facts;
-    pm.facts.fileName = m.source.ShortName(lang_);  // "(run 2 of 3)" in the page's words
     return {};
   }
   std::string End() override { return html::BuildPage(machines_, nullptr, lang_); }

@@ -63,7 +63,12 @@ class Page {
  public:
   Page(const std::vector<PageMachine>& machines, const SiteLinks* site, Language lang)
       : m_(machines), site_(site), t_(lang), utf8_(TextConverter::From::kFileName) {
-    for (const PageMachine& pm : m_) names_.push_back(MachineName(pm.facts, sjis_, utf8_));
+    for (const PageMachine& pm : m_) {
+      // A page of facts alone (no source) names the facts' file.
+      files_.push_back(pm.source.file.empty() ? utf8_.ToUtf8(pm.facts.fileName)
+                                              : pm.source.ShortName(t_.Lang(), utf8_));
+      names_.push_back(MachineName(pm.facts, sjis_, files_.back()));
+    }
   }
 
   std::string Build() {
@@ -78,7 +83,7 @@ class Page {
     out_ += "<header>\n<h1>" + Escape(m_.size() == 1 ? t_(P::kReportHeading) : title) + "</h1>\n";
     std::string files;
     for (size_t i = 0; i < m_.size(); ++i)
-      files += (i ? t_(P::kListSeparator) : "") + Escape(utf8_.ToUtf8(m_[i].facts.fileName));
+      files += (i ? t_(P::kListSeparator) : "") + Escape(files_[i]);
     out_ += "<p class=\"sub\">" + t_(P::kMadeFromFiles, {files}) + "</p>\n";
     if (site_)
       out_ += "<p class=\"sub\"><a href=\"" + Escape(site_->index) + "\">" + t_(P::kAllMachines) + "</a></p>\n";
@@ -120,7 +125,7 @@ class Page {
     out_ += "<ul class=\"legend\">\n";
     for (size_t i : which.empty() ? all : which)
       out_ += "<li>" + LegendIcon(i) + "<span><b>" + Escape(Tag(i)) + "</b>" + Escape(names_[i]) +
-              " <span class=\"file\">(" + Escape(utf8_.ToUtf8(m_[i].facts.fileName)) + ")</span></span></li>\n";
+              " <span class=\"file\">(" + Escape(files_[i]) + ")</span></span></li>\n";
     out_ += "</ul>\n";
   }
 
@@ -149,7 +154,7 @@ class Page {
     out_ += "<section id=\"summary\">\n<h2>" + t_(P::kSummary) + "</h2>\n<table class=\"summary\">\n<thead><tr><th class=\"corner\"></th>";
     for (size_t i = 0; i < m_.size(); ++i)
       out_ += "<th><span class=\"swatch\" style=\"background:" + std::string(StyleOf(i).colour) + "\"></span>" +
-              Escape(Tag(i) + utf8_.ToUtf8(m_[i].facts.fileName)) + "</th>";
+              Escape(Tag(i) + files_[i]) + "</th>";
     out_ += "</tr></thead>\n<tbody>\n";
     const std::string missing = t_(P::kNotInReport);
     RowOf(t_(P::kProcessor), [&](const MachineFacts& f) { return f.processorName.empty() ? missing : Text(f.processorName); });
@@ -399,7 +404,7 @@ class Page {
   const PageTexts t_;
   TextConverter sjis_;
   TextConverter utf8_;
-  std::vector<std::string> names_;  // UTF-8
+  std::vector<std::string> files_, names_;  // UTF-8
   std::string out_;
 };
 

@@ -277,7 +277,10 @@ std::string WithoutNameLabel(const std::string& name) {
 }
 
 std::string MachineName(const MachineFacts& f, TextConverter& sjis, TextConverter& fileNames) {
-  const std::string file = fileNames.ToUtf8(f.fileName);
+  return MachineName(f, sjis, fileNames.ToUtf8(f.fileName));
+}
+
+std::string MachineName(const MachineFacts& f, TextConverter& sjis, const std::string& file) {
   if (f.processorName.empty() && f.osVersionLine.empty()) return file;
   return (f.processorName.empty() ? file : sjis.ToUtf8(f.processorName)) + ", " +
          (f.osVersionLine.empty() ? file : sjis.ToUtf8(f.osVersionLine));

@@ -89,6 +89,8 @@ std::string WithoutNameLabel(const std::string& name);
 // version line (Shift-JIS, through `sjis`), the profile's file name (as the
 // system spells it, through `fileNames`) standing in for a missing one.
 std::string MachineName(const MachineFacts& facts, TextConverter& sjis, TextConverter& fileNames);
+// The same with the file's name as the page writes it (UTF-8).
+std::string MachineName(const MachineFacts& facts, TextConverter& sjis, const std::string& fileUtf8);
 
 // Parses "LABEL: <points> Point [<time>(<hex>H)]<suffix>"; nothing when the
 // line does not start with `prefix`, end in `suffix` or hold the numbers.

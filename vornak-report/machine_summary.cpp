@@ -40,20 +40,17 @@ void Figure(const std::optional<html::BenchFigure>& f, std::optional<int64_t>& p
   ms = f->time;
 }
 
-// RunName's words in the page's language.
-std::string RunNameIn(const std::string& file, int run, int runs, Language lang) {
-  if (runs <= 1) return file;
-  return Format(TextOf(PageText::kRunOfRuns, lang), {file, std::to_string(run), std::to_string(runs)});
-}
-
 }  // namespace
 
 std::string MachineSource::ShortName() const { return RunName(file.substr(FileNameStart(file)), run, runs); }
 
-std::string MachineSource::Name(Language lang) const { return RunNameIn(file, run, runs, lang); }
+std::string MachineSource::ShortName(Language lang, TextConverter& fileNames) const {
+  return RunNameIn(fileNames.ToUtf8(file.substr(FileNameStart(file))), run, runs, lang);
+}
 
-std::string MachineSource::ShortName(Language lang) const {
-  return RunNameIn(file.substr(FileNameStart(file)), run, runs, lang);
+std::string RunNameIn(const std::string& fileUtf8, int run, int runs, Language lang) {
+  if (runs <= 1) return fileUtf8;
+  return Format(TextOf(PageText::kRunOfRuns, lang), {fileUtf8, std::to_string(run), std::to_string(runs)});
 }
 
 std::string MachineSource::LastLineText() const {

@@ -28,14 +28,17 @@ struct MachineSource {
   std::string Name() const { return RunName(file, run, runs); }
   // The same without the file's folders.
   std::string ShortName() const;
-  // As a page or a site in `lang` names it, with and without the folders.
-  std::string Name(Language lang) const;
-  std::string ShortName(Language lang) const;
+  // As a page in `lang` names it, without the folders, in UTF-8 (the file's
+  // name through `fileNames`, then the run in the page's words).
+  std::string ShortName(Language lang, TextConverter& fileNames) const;
   // lastLine without its line end, for a note.
   std::string LastLineText() const;
 };
 
 MachineSource SourceOf(const ReportMachine& machine);
+
+// "FILE (run 2 of 3)" in `lang`, `fileUtf8` as it is; "FILE" for one run.
+std::string RunNameIn(const std::string& fileUtf8, int run, int runs, Language lang);
 
 // The summary: texts in UTF-8, an empty value where the report does not hold
 // it. A benchmark figure is empty where its line is missing or shows no

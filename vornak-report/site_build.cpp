@@ -145,17 +145,17 @@ class SiteRun {
       const MachineSource source = SourceOf(m);
       const auto [index, added] = duplicates_.Add(m.log);
       if (!added) {
-        entries_[index].files.push_back(source.Name(lang_));
+        entries_[index].files.push_back({source.file, source.run, source.runs});
         ++counts_.duplicates;
         continue;
       }
       html::PageMachine pm;
       pm.source = source;
       pm.report = html::LinesOf(m.outline);
-      pm.facts = html::ReadFacts(pm.report, source.ShortName(lang_));
+      pm.facts = html::ReadFacts(pm.report, source.ShortName());
       SiteEntry& e = entries_.emplace_back();
-      e.name = html::MachineName(pm.facts, sjis_, names_);
-      e.files.push_back(source.Name(lang_));
+      e.name = html::MachineName(pm.facts, sjis_, source.ShortName(lang_, names_));
+      e.files.push_back({source.file, source.run, source.runs});
       e.summary = SummaryOf(pm.facts, sjis_);
       e.figures = FiguresOf(pm.facts);
       e.truncated = source.truncated;

@@ -91,10 +91,11 @@ std::string Opt(const std::optional<std::string>& v) { return v ? Escape(*v) : s
 std::string OptNum(const std::optional<int64_t>& v) { return v ? Thousands(static_cast<uint64_t>(*v)) : std::string(); }
 std::string OptNum(const std::optional<uint32_t>& v) { return v ? Thousands(*v) : std::string(); }
 
-std::string Files(const std::vector<std::string>& files, const std::string& separator) {
+std::string Files(const std::vector<FoundIn>& files, const std::string& separator, Language lang) {
   TextConverter names(TextConverter::From::kFileName);
   std::string out;
-  for (const std::string& f : files) out += (out.empty() ? "" : separator) + Escape(names.ToUtf8(f));
+  for (const FoundIn& f : files)
+    out += (out.empty() ? "" : separator) + Escape(RunNameIn(names.ToUtf8(f.file), f.run, f.runs, lang));
   return out;
 }
 
@@ -239,7 +240,7 @@ std::string BuildIndex(const std::vector<SiteEntry>& machines, const SiteCounts&
            Section(m.figures.bench, t) + "</td><td class=\"n\">" + OptNum(m.figures.integer) + "</td><td class=\"n\">" +
            OptNum(m.figures.floating) + "</td><td class=\"n\">" + MemoryCell(s, 16) + "</td><td class=\"n\">" +
            MemoryCell(s, 512) + "</td><td class=\"n\">" + MemoryCell(s, 4096) + "</td><td class=\"f\">" +
-           Files(m.files, "<br>") + "</td><td>" + (m.truncated ? t(P::kTruncatedMark) : "") + "</td></tr>\n";
+           Files(m.files, "<br>", lang) + "</td><td>" + (m.truncated ? t(P::kTruncatedMark) : "") + "</td></tr>\n";
   }
   out += "</tbody>\n</table>\n</div>\n<script>" + script + "</script>\n</body>\n</html>\n";
   return out;
@@ -264,7 +265,7 @@ std::string CollectionSection(const std::vector<SiteEntry>& machines, const std:
       "<section id=\"collection\">\n<h2>" + t(P::kInTheCollection) + "</h2>\n<p>" +
       t(P::kOneOf, {Thousands(machines.size()), "<a href=\"../index.html\">" + t(P::kTheCollection) + "</a>"});
   if (me.files.size() > 1)
-    out += t(P::kSameRunFound, {Thousands(me.files.size()), Files(me.files, t(P::kListSeparator))});
+    out += t(P::kSameRunFound, {Thousands(me.files.size()), Files(me.files, t(P::kListSeparator), lang)});
   out += "</p>\n";
   const P kind = me.figures.bench == html::ProcessorBench::TimeStamp ? P::kRankAmongTimeStamp : P::kRankAmongSpeed;
   out += "<table class=\"summary\">\n<thead><tr><th class=\"corner\">" + t(P::kRankHeading) + "</th><th>" +

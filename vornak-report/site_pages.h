@@ -4,6 +4,7 @@
 #pragma once
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "vornak-report/machine_summary.h"
@@ -12,9 +13,17 @@
 
 namespace vornak::site {
 
+// A file a machine's run was found in: its name as given (the system's
+// spelling), and which of its runs.
+struct FoundIn {
+  FoundIn(std::string file, int run = 1, int runs = 1) : file(std::move(file)), run(run), runs(runs) {}
+  std::string file;
+  int run, runs;
+};
+
 struct SiteEntry {
-  std::string name;                // the machine's name, as its page has it
-  std::vector<std::string> files;  // where its run was found (as given)
+  std::string name;             // the machine's name, as its page has it (UTF-8)
+  std::vector<FoundIn> files;   // where its run was found
   SummaryValues summary;
   Figures figures;
   bool truncated = false;
