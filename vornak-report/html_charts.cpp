@@ -49,21 +49,27 @@ std::string Shorten(const std::string& utf8, size_t max) {
   return utf8;
 }
 
-std::string ReferenceDetail(const CompareRow& r, const std::string& label, bool integer) {
+// "1,234 points (40 ms)".
+std::string PointsAndTime(uint32_t points, uint32_t ms, const PageTexts& t) {
+  return t(PageText::kPointsAndTime, {Thousands(points), Thousands(ms) + " ms"});
+}
+
+std::string ReferenceDetail(const CompareRow& r, const std::string& label, bool integer, const PageTexts& t) {
   const uint32_t ms = integer ? r.refInt : r.refFloat;
-  std::string d = label + ": " + Thousands(ReferencePoints(ms)) + " points (" + Thousands(ms) +
-                  " ms), " + std::to_string(r.refMHz) + " MHz";
-  if (r.osCode != kNoOsCode) d += ", " + std::string(OsCodeName(r.osCode));
-  if (r.note) d += ", " + std::string(r.note);
+  const std::string separator = t(PageText::kListSeparator);
+  std::string d =
+      label + ": " + PointsAndTime(ReferencePoints(ms), ms, t) + separator + std::to_string(r.refMHz) + " MHz";
+  if (r.osCode != kNoOsCode) d += separator + std::string(OsCodeName(r.osCode));
+  if (r.note) d += separator + std::string(r.note);
   return d;
 }
 
-void AddMachines(RankingGroup& g, const std::vector<RankedMachine>& machines) {
+void AddMachines(RankingGroup& g, const std::vector<RankedMachine>& machines, const PageTexts& t) {
   for (const RankedMachine& m : machines) {
     auto add = [&](std::vector<RankBar>& bars, const std::optional<BenchFigure>& fig) {
       if (!fig) return;
-      bars.push_back({m.label, fig->points, static_cast<int>(m.index),
-                      m.label + ": " + Thousands(fig->points) + " points (" + Thousands(fig->time) + " ms)"});
+      bars.push_back(
+          {m.label, fig->points, static_cast<int>(m.index), m.label + ": " + PointsAndTime(fig->points, fig->time, t)});
     };
     add(g.integer, m.integer);
     add(g.floating, m.floating);
@@ -79,13 +85,24 @@ void Order(std::vector<RankBar>& bars) {
   });
 }
 
-void Finish(RankingGroup& g, const std::vector<RankedMachine>& machines) {
+void Finish(RankingGroup& g, const std::vector<RankedMachine>& machines, const PageTexts& t) {
   if (!g.integer.empty() || !g.floating.empty()) {
-    AddMachines(g, machines);
+    AddMachines(g, machines, t);
     Order(g.integer);
     Order(g.floating);
   }
-  for (RankingGroup& s : g.groups) Finish(s, machines);
+  for (RankingGroup& s : g.groups) Finish(s, machines, t);
+}
+
+// Text's width in the SVG's small bold type: a wide (Japanese) character
+// takes about two of a Latin one's.
+double TextWidth(const std::string& utf8) {
+  double units = 0;
+  for (char c : utf8) {
+    const auto b = static_cast<unsigned char>(c);
+    units += b < 0x80 ? 1 : b >= 0xC0 ? 2 : 0;  // a character by its first byte
+  }
+  return 6.3 * units;
 }
 
 }  // namespace
@@ -143,7 +160,8 @@ std::string CompareLabel(const std::string& line) {
 
 std::vector<RankingGroup> BuildRankings(const CompareListing& listing, bool chartPerGroup,
                                         const std::vector<RankedMachine>& machines,
-                                        TextConverter& sjis) {
+                                        TextConverter& sjis, Language lang) {
+  const PageTexts t(lang);
   std::vector<RankingGroup> tables;
   RankingGroup* target = nullptr;
   for (const CompareEntry& e : listing) {
@@ -161,13 +179,14 @@ std::vector<RankingGroup> BuildRankings(const CompareListing& listing, bool char
         break;
       case CompareKind::Row: {
         const std::string label = CompareLabel(text);
-        target->integer.push_back({label, ReferencePoints(e.row.refInt), -1, ReferenceDetail(e.row, label, true)});
-        target->floating.push_back({label, ReferencePoints(e.row.refFloat), -1, ReferenceDetail(e.row, label, false)});
+        target->integer.push_back({label, ReferencePoints(e.row.refInt), -1, ReferenceDetail(e.row, label, true, t)});
+        target->floating.push_back(
+            {label, ReferencePoints(e.row.refFloat), -1, ReferenceDetail(e.row, label, false, t)});
         break;
       }
     }
   }
-  for (RankingGroup& t : tables) Finish(t, machines);
+  for (RankingGroup& table : tables) Finish(table, machines, t);
   return tables;
 }
 
@@ -291,7 +310,9 @@ LinearScale NiceScale(uint32_t max, int maxSteps) {
     }
 }
 
-std::string MemorySvg(const std::vector<MemorySeries>& series, size_t machineCount) {
+std::string MemorySvg(const std::vector<MemorySeries>& series, size_t machineCount, Language lang) {
+  const PageTexts t(lang);
+  const std::string separator = t(PageText::kListSeparator);
   const double W = 900, left = 70, right = 28, bottom = 46, rowH = 15;
   const double minKB = 16, maxKB = 32768;
 
@@ -306,10 +327,11 @@ std::string MemorySvg(const std::vector<MemorySeries>& series, size_t machineCou
   const LogAxis axis{minKB, maxKB, left, W - right};
   std::vector<Mark> marks;
   for (const auto& [key, who] : owners) {
-    std::string text = (key.second == 1 ? "L1 data " : "L2 ") + MemorySize(key.first);
+    std::string text =
+        key.second == 1 ? t(PageText::kCacheMarkL1, {MemorySize(key.first)}) : "L2 " + MemorySize(key.first);
     if (machineCount > 1) {
       text += " (";
-      for (size_t i = 0; i < who.size(); ++i) text += (i ? ", " : "") + Letter(who[i]);
+      for (size_t i = 0; i < who.size(); ++i) text += (i ? separator : "") + Letter(who[i]);
       text += ")";
     }
     marks.push_back({text, axis.X(key.first), who.size() == 1 && machineCount > 1 ? StyleOf(who[0]).colour : "#333"});
@@ -317,7 +339,7 @@ std::string MemorySvg(const std::vector<MemorySeries>& series, size_t machineCou
   std::sort(marks.begin(), marks.end(), [](const Mark& a, const Mark& b) { return a.x < b.x; });
   std::vector<double> rowEnd;
   for (Mark& m : marks) {
-    const double start = m.x - 2, end = m.x + 2 + 6.3 * static_cast<double>(m.text.size());
+    const double start = m.x - 2, end = m.x + 2 + TextWidth(m.text);
     size_t r = 0;
     while (r < rowEnd.size() && rowEnd[r] > start) ++r;
     if (r == rowEnd.size()) rowEnd.push_back(0);
@@ -352,7 +374,7 @@ std::string MemorySvg(const std::vector<MemorySeries>& series, size_t machineCou
 
   std::string s = "<svg xmlns=\"http://www.w3.org/2000/svg\" class=\"mem\" viewBox=\"0 0 " + Num(W) + " " + Num(H) +
                   "\" width=\"" + Num(W) + "\" height=\"" + Num(H) +
-                  "\" role=\"img\" aria-label=\"Memory copy points against block size\">\n";
+                  "\" role=\"img\" aria-label=\"" + t(PageText::kMemoryChartName) + "\">\n";
   // Horizontal grid and the points scale.
   for (uint64_t v : ticks) {
     s += "<line class=\"grid\" x1=\"" + Num(left) + "\" y1=\"" + Num(Y(v)) + "\" x2=\"" + Num(W - right) +
@@ -371,9 +393,9 @@ std::string MemorySvg(const std::vector<MemorySeries>& series, size_t machineCou
        "\" y2=\"" + Num(plotBottom) + "\"/><line class=\"axis\" x1=\"" + Num(left) + "\" y1=\"" + Num(top) +
        "\" x2=\"" + Num(left) + "\" y2=\"" + Num(plotBottom) + "\"/>\n";
   s += "<text class=\"axt\" x=\"" + Num((left + W - right) / 2) + "\" y=\"" + Num(H - 8) +
-       "\" text-anchor=\"middle\">block size (logarithmic: each step doubles it)</text>\n";
+       "\" text-anchor=\"middle\">" + t(PageText::kBlockSizeAxis) + "</text>\n";
   s += std::string("<text class=\"axt\" x=\"8\" y=\"16\">") +
-       (logY ? "points (logarithmic: each step is tenfold)" : "points") + "</text>\n";
+       t(logY ? PageText::kPointsAxisLog : PageText::kPointsAxis) + "</text>\n";
   for (const Mark& m : marks) {
     const double ly = 38 + rowH * static_cast<double>(m.row);
     s += "<line class=\"cache\" x1=\"" + Num(m.x) + "\" y1=\"" + Num(ly + 3) + "\" x2=\"" + Num(m.x) + "\" y2=\"" +
@@ -392,8 +414,8 @@ std::string MemorySvg(const std::vector<MemorySeries>& series, size_t machineCou
       const double x = axis.X(p.blockKB), y = Y(p.figure.points);
       d += (pen ? "L" : "M") + Num(x) + " " + Num(y);
       pen = true;
-      markers += "<g><title>" + Letter(m.machine) + ", " + MemorySize(p.blockKB) + ": " + Thousands(p.figure.points) +
-                 " points</title>" + Marker(m.machine, x, y, 4) + "</g>";
+      markers += "<g><title>" + Letter(m.machine) + separator + MemorySize(p.blockKB) + ": " +
+                 t(PageText::kPoints, {Thousands(p.figure.points)}) + "</title>" + Marker(m.machine, x, y, 4) + "</g>";
     }
     s += "<path d=\"" + d + "\" fill=\"none\" stroke=\"" + st.colour + "\" stroke-width=\"2.2\"" +
          (*st.dash ? " stroke-dasharray=\"" + std::string(st.dash) + "\"" : std::string()) + "/>\n" + markers + "\n";

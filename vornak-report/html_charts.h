@@ -13,6 +13,7 @@
 #include "bench/compare_row.h"
 #include "vornak-report/html_encoding.h"
 #include "vornak-report/html_report.h"
+#include "vornak-report/page_texts.h"
 
 namespace vornak::html {
 
@@ -67,9 +68,10 @@ struct RankedMachine {
 // sub-groups with charts of their own, folded under their table (the
 // over-clock tables repeat labels across groups); without, a table's rows
 // share one chart (the speed table's vendor groups).
+// The bars' tooltips are in `lang`.
 std::vector<RankingGroup> BuildRankings(const CompareListing& listing, bool chartPerGroup,
                                         const std::vector<RankedMachine>& machines,
-                                        TextConverter& sjis);
+                                        TextConverter& sjis, Language lang = Language::kEnglish);
 
 // A horizontal bar chart, one labelled bar per row, machines highlighted.
 std::string RankingSvg(const std::vector<RankBar>& bars, const std::string& ariaLabel);
@@ -109,7 +111,8 @@ bool LogarithmicPoints(const std::vector<MemorySeries>& series);
 // Copy points against block size, 16 KB to 32 MB; a gap where a block was
 // not measured, and on a logarithmic axis where it is worth 0 points (no
 // such place on it); dashed lines at the cache sizes the reports name.
-std::string MemorySvg(const std::vector<MemorySeries>& series, size_t machineCount);
+std::string MemorySvg(const std::vector<MemorySeries>& series, size_t machineCount,
+                      Language lang = Language::kEnglish);
 
 // 1234567 → "1,234,567".
 std::string Thousands(uint64_t v);

@@ -8,6 +8,7 @@ namespace {
 
 class HtmlOutput : public ReportOutput {
  public:
+  explicit HtmlOutput(Language lang) : lang_(lang) {}
   std::string Add(const MachineView& m) override {
     html::PageMachine& pm = machines_.emplace_back();
     pm.source = m.source;
@@ -15,14 +16,15 @@ class HtmlOutput : public ReportOutput {
     pm.facts = m.facts;
     return {};
   }
-  std::string End() override { return html::BuildPage(machines_); }
+  std::string End() override { return html::BuildPage(machines_, nullptr, lang_); }
 
  private:
+  Language lang_;
   std::vector<html::PageMachine> machines_;
 };
 
 }  // namespace
 
-std::unique_ptr<ReportOutput> MakeHtmlOutput() { return std::make_unique<HtmlOutput>(); }
+std::unique_ptr<ReportOutput> MakeHtmlOutput(Language lang) { return std::make_unique<HtmlOutput>(lang); }
 
 }  // namespace vornak

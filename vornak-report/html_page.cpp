@@ -11,9 +11,12 @@ namespace vornak::html {
 
 namespace {
 
-// Inline, because the page may load nothing.
+using P = PageText;
+
+// Inline, because the page may load nothing. $TEXT and the like are the
+// language's fonts and texts (StyleIn).
 constexpr const char* kStyle = R"(
-body{font:14px/1.45 "DejaVu Sans",Arial,"IPAGothic",sans-serif;color:#1c1c1c;margin:0 auto;padding:0 20px 40px;max-width:1300px;background:#fff}
+body{font:14px/1.45 $TEXT;color:#1c1c1c;margin:0 auto;padding:0 20px 40px;max-width:1300px;background:#fff}
 h1{font-size:22px;margin:18px 0 4px}h2{font-size:18px;margin:28px 0 8px;border-bottom:2px solid #ccc;padding-bottom:3px}
 h3{font-size:15px;margin:18px 0 6px}.sub{color:#555;margin:0 0 8px}
 .legend{list-style:none;padding:0;margin:6px 0;display:flex;flex-wrap:wrap;gap:6px 22px}
@@ -29,55 +32,64 @@ details.group>summary{font-weight:600;cursor:pointer}details.group details.group
 .pair{display:flex;flex-wrap:wrap;gap:4px 24px}.pair figure{margin:6px 0;flex:1 1 520px;min-width:0;max-width:640px}
 svg.rank{width:100%;height:auto}svg.mem{width:100%;max-width:960px;height:auto}
 figcaption{font-weight:600;font-size:13px;margin-bottom:2px}
-svg text{font-family:"DejaVu Sans",Arial,"IPAGothic",sans-serif}
+svg text{font-family:$TEXT}
 .lab,.val{font-size:11px;fill:#222}.labm{font-weight:bold;fill:#000}.tick{font-size:10px;fill:#555}
 .axt{font-size:12px;fill:#333}.cachet{font-size:11px;font-weight:bold}
 .grid{stroke:#e2e2e2;stroke-width:1}.axis{stroke:#777;stroke-width:1}.cache{stroke-width:1.4;stroke-dasharray:5 4}
-.tree{font:13px/1.4 "DejaVu Sans Mono","IPAGothic",monospace;border:1px solid #ddd;padding:6px 8px;overflow-x:auto}
+.tree{font:13px/1.4 $MONO;border:1px solid #ddd;padding:6px 8px;overflow-x:auto}
 .tree summary,.tree .l{white-space:pre;min-height:1.4em}.tree .l{padding-left:1.15em}
 .tree details>details,.tree details>.l{margin-left:1.4em}
 .tree .d{background:#fff1c2}.tree .d::before{content:"\2260  ";color:#a04800;font-weight:bold}
-.tree details:not([open])>.has::after{content:"  \25C6 differs inside";font:11px "DejaVu Sans",sans-serif;color:#a04800}
+.tree details:not([open])>.has::after{content:"  \25C6 $DIFFERS";font:11px $MARK;color:#a04800}
 )";
 
 // The rules of the ranking charts, for their images on a site.
 constexpr const char* kRankingImageStyle =
-    "text{font-family:\"DejaVu Sans\",Arial,\"IPAGothic\",sans-serif}.lab,.val{font-size:11px;fill:#222}"
+    "text{font-family:$TEXT}.lab,.val{font-size:11px;fill:#222}"
     ".tick{font-size:10px;fill:#555}.grid{stroke:#e2e2e2;stroke-width:1}";
 
 std::string RankingPrefix(bool timeStamp) { return timeStamp ? "rank-ts-" : "rank-sp-"; }
 
 // "0673" → "family 6, model 7, stepping 3".
-std::string DecodedSignature(const std::string& hex) {
+std::string DecodedSignature(const std::string& hex, const PageTexts& t) {
   if (hex.empty() || hex.size() > 8 || hex.find_first_not_of("0123456789abcdefABCDEF") != std::string::npos)
     return {};
   const unsigned long v = std::stoul(hex, nullptr, 16);
-  return "family " + std::to_string((v >> 8) & 0xF) + ", model " + std::to_string((v >> 4) & 0xF) +
-         ", stepping " + std::to_string(v & 0xF);
+  return t(PageText::kSignatureDecoded,
+           {std::to_string((v >> 8) & 0xF), std::to_string((v >> 4) & 0xF), std::to_string(v & 0xF)});
 }
 
 class Page {
  public:
-  Page(const std::vector<PageMachine>& machines, const SiteLinks* site)
-      : m_(machines), site_(site), utf8_(TextConverter::From::kFileName) {
-    for (const PageMachine& pm : m_) names_.push_back(MachineName(pm.facts, sjis_, utf8_));
+  Page(const std::vector<PageMachine>& machines, const SiteLinks* site, Language lang)
+      : m_(machines), site_(site), t_(lang), utf8_(TextConverter::From::kFileName) {
+    for (const PageMachine& pm : m_) {
+      // A page of facts alone (no source) names the facts' file.
+      files_.push_back(pm.source.file.empty() ? utf8_.ToUtf8(pm.facts.fileName)
+                                              : pm.source.ShortName(t_.Lang(), utf8_));
+      names_.push_back(MachineName(pm.facts, sjis_, files_.back()));
+    }
   }
 
   std::string Build() {
-    std::string title = m_.size() == 1 ? "VORNAK95 report: " + names_[0] : "VORNAK95: " + std::to_string(m_.size()) + " machines compared";
-    out_ += "<!DOCTYPE html>\n<html lang=\"en\">\n<head>\n<meta charset=\"utf-8\">\n";
+    std::string title = m_.size() == 1 ? t_(P::kReportTitle, {names_[0]})
+                                       : "VORNAK95: " + t_(P::kComparedTitle, {std::to_string(m_.size())});
+    out_ += "<!DOCTYPE html>\n<html lang=\"" + std::string(LanguageCode(t_.Lang())) +
+            "\">\n<head>\n<meta charset=\"utf-8\">\n";
     out_ += "<meta http-equiv=\"Content-Security-Policy\" content=\"default-src 'none'; style-src 'unsafe-inline'; "
             "img-src " + std::string(site_ ? "'self'" : "'none'") + "; font-src 'none'; base-uri 'none'; form-action 'none'\">\n";
     out_ += "<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">\n";
-    out_ += "<title>" + Escape(title) + "</title>\n<style>" + std::string(kStyle) + "</style>\n</head>\n<body>\n";
-    out_ += "<header>\n<h1>" + Escape(m_.size() == 1 ? std::string("VORNAK95 report") : title) + "</h1>\n";
-    out_ += "<p class=\"sub\">Made by vornak-report from ";
-    for (size_t i = 0; i < m_.size(); ++i) out_ += (i ? ", " : "") + Escape(utf8_.ToUtf8(m_[i].facts.fileName));
-    out_ += ".</p>\n";
-    if (site_) out_ += "<p class=\"sub\"><a href=\"" + Escape(site_->index) + "\">All machines of the collection</a></p>\n";
+    out_ += "<title>" + Escape(title) + "</title>\n<style>" + StyleIn(kStyle, t_.Lang()) + "</style>\n</head>\n<body>\n";
+    out_ += "<header>\n<h1>" + Escape(m_.size() == 1 ? t_(P::kReportHeading) : title) + "</h1>\n";
+    std::string files;
+    for (size_t i = 0; i < m_.size(); ++i)
+      files += (i ? t_(P::kListSeparator) : "") + Escape(files_[i]);
+    out_ += "<p class=\"sub\">" + t_(P::kMadeFromFiles, {files}) + "</p>\n";
+    if (site_)
+      out_ += "<p class=\"sub\"><a href=\"" + Escape(site_->index) + "\">" + t_(P::kAllMachines) + "</a></p>\n";
     Legend();
     for (size_t i = 0; i < m_.size(); ++i)
-      if (m_[i].source.truncated) Note(Who(i) + TruncatedNote(m_[i].source));
+      if (m_[i].source.truncated) Note(TruncatedNote(i));
     out_ += "</header>\n";
     if (site_) out_ += kCollectionMark;
     // Short to long: the memory chart is one figure, the rankings are many.
@@ -96,7 +108,7 @@ class Page {
   std::string ChartName(size_t i) const { return WithoutNameLabel(names_[i]); }
   std::string Tag(size_t i) const { return Multi() ? Letter(i) + ": " : std::string(); }
   // A machine as the subject of a note.
-  std::string Who(size_t i) const { return Multi() ? Letter(i) + " (" + names_[i] + ")" : std::string("This machine"); }
+  std::string Who(size_t i) const { return Multi() ? Letter(i) + " (" + names_[i] + ")" : t_(P::kThisMachine); }
 
   std::string LegendIcon(size_t i) const {
     const MachineStyle& st = StyleOf(i);
@@ -113,7 +125,7 @@ class Page {
     out_ += "<ul class=\"legend\">\n";
     for (size_t i : which.empty() ? all : which)
       out_ += "<li>" + LegendIcon(i) + "<span><b>" + Escape(Tag(i)) + "</b>" + Escape(names_[i]) +
-              " <span class=\"file\">(" + Escape(utf8_.ToUtf8(m_[i].facts.fileName)) + ")</span></span></li>\n";
+              " <span class=\"file\">(" + Escape(files_[i]) + ")</span></span></li>\n";
     out_ += "</ul>\n";
   }
 
@@ -132,58 +144,59 @@ class Page {
     Row(label, values);
   }
 
-  static std::string Figure(const std::optional<BenchFigure>& f) {
-    if (!f) return "no line";
-    if (f->time == 0) return "no time";
-    return Thousands(f->points) + " points (" + Thousands(f->time) + " ms)";
+  std::string Figure(const std::optional<BenchFigure>& f) const {
+    if (!f) return t_(P::kNoLine);
+    if (f->time == 0) return t_(P::kNoTime);
+    return t_(P::kPointsAndTime, {Thousands(f->points), Thousands(f->time) + " ms"});
   }
 
   void Summary() {
-    out_ += "<section id=\"summary\">\n<h2>Summary</h2>\n<table class=\"summary\">\n<thead><tr><th class=\"corner\"></th>";
+    out_ += "<section id=\"summary\">\n<h2>" + t_(P::kSummary) + "</h2>\n<table class=\"summary\">\n<thead><tr><th class=\"corner\"></th>";
     for (size_t i = 0; i < m_.size(); ++i)
       out_ += "<th><span class=\"swatch\" style=\"background:" + std::string(StyleOf(i).colour) + "\"></span>" +
-              Escape(Tag(i) + utf8_.ToUtf8(m_[i].facts.fileName)) + "</th>";
+              Escape(Tag(i) + files_[i]) + "</th>";
     out_ += "</tr></thead>\n<tbody>\n";
-    const std::string missing = "not in the report";
-    RowOf("Processor", [&](const MachineFacts& f) { return f.processorName.empty() ? missing : Text(f.processorName); });
-    RowOf("Signature", [&](const MachineFacts& f) {
+    const std::string missing = t_(P::kNotInReport);
+    RowOf(t_(P::kProcessor), [&](const MachineFacts& f) { return f.processorName.empty() ? missing : Text(f.processorName); });
+    RowOf(t_(P::kSignature), [&](const MachineFacts& f) {
       if (f.signature.empty()) return missing;
       std::string s = f.signature + " (" + Text(f.vendor);
-      const std::string decoded = DecodedSignature(f.signature);
+      const std::string decoded = DecodedSignature(f.signature, t_);
       return s + (decoded.empty() ? "" : (f.vendor.empty() ? "" : "; ") + decoded) + ")";
     });
-    RowOf("Clock", [&](const MachineFacts& f) {
+    RowOf(t_(P::kClock), [&](const MachineFacts& f) {
       if (f.clockMHz.empty()) return missing;
       std::string s = f.clockMHz + " MHz";
       if (!f.fsbMHz.empty() && !f.multiplier.empty()) s += " (" + f.fsbMHz + " MHz \xC3\x97 " + f.multiplier + ")";
       return s;
     });
-    RowOf("L1 data cache", [&](const MachineFacts& f) { return f.l1DataKB ? MemorySize(f.l1DataKB) : missing; });
-    RowOf("L2 cache", [&](const MachineFacts& f) {
+    RowOf(t_(P::kL1DataCache), [&](const MachineFacts& f) { return f.l1DataKB ? MemorySize(f.l1DataKB) : missing; });
+    RowOf(t_(P::kL2Cache), [&](const MachineFacts& f) {
       return f.l2KB         ? MemorySize(f.l2KB)
-             : f.noL2       ? std::string("none")
-             : f.l2LineZero ? std::string("0KB in the report (a size it could not decode)")
+             : f.noL2       ? t_(P::kNone)
+             : f.l2LineZero ? t_(P::kL2LineZero)
                             : missing;
     });
     RowOf("Windows", [&](const MachineFacts& f) {
       if (f.windowsVersion.empty()) return missing;
       return f.windowsVersion + (f.platform.empty() ? "" : ", " + Text(f.platform));
     });
-    RowOf("Physical memory", [&](const MachineFacts& f) {
+    RowOf(t_(P::kPhysicalMemory), [&](const MachineFacts& f) {
       if (!f.physicalTotalKB) return missing;
-      return Thousands(*f.physicalTotalKB) + " KB, " + Thousands(*f.physicalAvailKB) + " KB available";
+      return t_(P::kMemoryAvailable, {Thousands(*f.physicalTotalKB) + " KB", Thousands(*f.physicalAvailKB) + " KB"});
     });
-    RowOf("DirectX answered", [&](const MachineFacts& f) {
-      if (f.directX.empty()) return std::string("none");
+    RowOf(t_(P::kDirectXAnswered), [&](const MachineFacts& f) {
+      if (f.directX.empty()) return t_(P::kNone);
       std::string s;
-      for (const std::string& d : f.directX) s += (s.empty() ? "" : ", ") + Text(d);
+      for (const DirectXAnswer& d : f.directX)
+        s += (s.empty() ? "" : t_(P::kListSeparator)) + DirectXText(d, sjis_, t_.Lang());
       return s;
     });
-    RowOf("Integer benchmark", [&](const MachineFacts& f) { return f.bench == ProcessorBench::None ? missing : Figure(f.integer); });
-    RowOf("Float benchmark", [&](const MachineFacts& f) { return f.bench == ProcessorBench::None ? missing : Figure(f.floating); });
-    RowOf("Processor benchmark section", [&](const MachineFacts& f) {
-      return f.bench == ProcessorBench::TimeStamp ? std::string("time-stamp (compared with 137 reference measurements)")
-             : f.bench == ProcessorBench::Speed   ? std::string("speed (compared with 6 reference machines)")
+    RowOf(t_(P::kIntegerBenchmark), [&](const MachineFacts& f) { return f.bench == ProcessorBench::None ? missing : Figure(f.integer); });
+    RowOf(t_(P::kFloatBenchmark), [&](const MachineFacts& f) { return f.bench == ProcessorBench::None ? missing : Figure(f.floating); });
+    RowOf(t_(P::kSectionKind), [&](const MachineFacts& f) {
+      return f.bench == ProcessorBench::TimeStamp ? t_(P::kTimeStampCompared)
+             : f.bench == ProcessorBench::Speed   ? t_(P::kSpeedCompared)
                                                   : missing;
     });
     out_ += "</tbody>\n</table>\n</section>\n";
@@ -192,12 +205,12 @@ class Page {
   void Note(const std::string& utf8) { out_ += "<p class=\"note\">" + Escape(utf8) + "</p>\n"; }
 
   // A run the machine did not finish: where its log stops.
-  std::string TruncatedNote(const MachineSource& s) {
-    const std::string where = s.lastLineNumber > 0 ? "after line " + Thousands(s.lastLineNumber) + ", \xE2\x80\x9C" +
-                                                         Text(s.LastLineText()) + "\xE2\x80\x9D"
-                                                   : "before its first whole line";
-    return " has a truncated run: its log stops " + where +
-           " (the machine hung or was reset during the run), so the report lacks what the run had not written.";
+  std::string TruncatedNote(size_t i) {
+    const MachineSource& s = m_[i].source;
+    const std::string where = s.lastLineNumber > 0
+                                  ? t_(P::kAfterLine, {Thousands(s.lastLineNumber), Text(s.LastLineText())})
+                                  : t_(P::kBeforeFirstLine);
+    return t_(P::kTruncatedNote, {Who(i), where});
   }
 
   // A group's chart; on a site's page the reference bars are the shared
@@ -220,13 +233,13 @@ class Page {
     if (!g.integer.empty() || !g.floating.empty()) {
       out_ += "<div class=\"pair\">\n";
       if (!g.integer.empty())
-        out_ += "<figure><figcaption>Integer points</figcaption>\n" +
-                Chart(g.integer, ref ? &ref->integer : nullptr, file + "-int.svg", g.title + ", integer points") +
+        out_ += "<figure><figcaption>" + t_(P::kIntegerPoints) + "</figcaption>\n" +
+                Chart(g.integer, ref ? &ref->integer : nullptr, file + "-int.svg", t_(P::kChartIntegerName, {g.title})) +
                 "\n</figure>\n";
       if (!g.floating.empty())
-        out_ += "<figure><figcaption>Floating-point points</figcaption>\n" +
+        out_ += "<figure><figcaption>" + t_(P::kFloatPoints) + "</figcaption>\n" +
                 Chart(g.floating, ref ? &ref->floating : nullptr, file + "-float.svg",
-                      g.title + ", floating-point points") +
+                      t_(P::kChartFloatName, {g.title})) +
                 "\n</figure>\n";
       out_ += "</div>\n";
     }
@@ -236,10 +249,8 @@ class Page {
   }
 
   void Processor() {
-    out_ += "<section id=\"processor\">\n<h2>Processor benchmark</h2>\n";
-    out_ += "<p>Points are 50,000,000 divided by the milliseconds a kernel took, as the report computes them: a longer "
-            "bar is a faster machine. The grey bars are the reference machines of the report's compare tables";
-    out_ += Multi() ? "; the coloured bars are the machines of this page.</p>\n" : "; the coloured bar is this machine.</p>\n";
+    out_ += "<section id=\"processor\">\n<h2>" + t_(P::kProcessorBenchmark) + "</h2>\n";
+    out_ += "<p>" + t_(Multi() ? P::kProcessorIntroMany : P::kProcessorIntroOne) + "</p>\n";
     bool anyChart = false;
     for (ProcessorBench kind : {ProcessorBench::TimeStamp, ProcessorBench::Speed}) {
       std::vector<RankedMachine> ranked;
@@ -254,20 +265,17 @@ class Page {
       if (ranked.empty()) continue;
       anyChart = true;
       const bool timeStamp = kind == ProcessorBench::TimeStamp;
-      out_ += timeStamp ? "<h3>Time-stamp benchmark against the 137 reference measurements of the compare tables</h3>\n"
-                        : "<h3>Speed benchmark against the six machines of the speed compare table</h3>\n";
-      if (timeStamp && Has(ProcessorBench::Speed))
-        Note("The time-stamp and the speed benchmarks run different kernels: their points are not on one scale, so "
-             "each machine is ranked only against the reference machines of its own benchmark.");
+      out_ += "<h3>" + t_(timeStamp ? P::kTimeStampHeading : P::kSpeedHeading) + "</h3>\n";
+      if (timeStamp && Has(ProcessorBench::Speed)) Note(t_(P::kScalesApart));
       if (Multi()) {
         std::vector<size_t> which;
         for (const RankedMachine& r : ranked) which.push_back(r.index);
         Legend(which);
       }
       const CompareListing& listing = timeStamp ? kTimeStampCompareListing : kSpeedCompareListing;
-      const std::vector<RankingGroup> groups = BuildRankings(listing, timeStamp, ranked, sjis_);
+      const std::vector<RankingGroup> groups = BuildRankings(listing, timeStamp, ranked, sjis_, t_.Lang());
       std::vector<RankingGroup> refs;
-      if (site_) refs = BuildRankings(listing, timeStamp, {}, sjis_);
+      if (site_) refs = BuildRankings(listing, timeStamp, {}, sjis_, t_.Lang());
       int count = 0;
       for (size_t g = 0; g < groups.size(); ++g)
         Group(groups[g], g < refs.size() ? &refs[g] : nullptr, RankingPrefix(timeStamp), count);
@@ -276,15 +284,13 @@ class Page {
       const MachineFacts& f = m_[i].facts;
       const std::string who = Who(i);
       if (f.bench == ProcessorBench::None)
-        Note(who + " has no processor benchmark in its report: the report runs it for processors with the CPUID "
-                   "instruction that the system reports as 486, Pentium or Pentium Pro class, so it is not ranked.");
+        Note(t_(P::kNoProcessorBench, {who}));
       else if (!(f.integer && f.integer->time) && !(f.floating && f.floating->time))
-        Note(who + " has no time in its processor benchmark lines, so it is not ranked.");
+        Note(t_(P::kNoProcessorTime, {who}));
       else if (!(f.integer && f.integer->time) || !(f.floating && f.floating->time))
-        Note(who + " has no " + (f.integer && f.integer->time ? "floating-point" : "integer") +
-             " time in its report, so it has a bar in one of the two charts only.");
+        Note(t_(f.integer && f.integer->time ? P::kNoFloatTime : P::kNoIntegerTime, {who}));
     }
-    if (!anyChart) Note("So this page has no processor chart.");
+    if (!anyChart) Note(t_(P::kNoProcessorChart));
     out_ += "</section>\n";
   }
 
@@ -295,7 +301,7 @@ class Page {
   }
 
   void Memory() {
-    out_ += "<section id=\"memory\">\n<h2>Memory benchmark</h2>\n";
+    out_ += "<section id=\"memory\">\n<h2>" + t_(P::kMemoryBenchmark) + "</h2>\n";
     std::vector<MemorySeries> series;
     std::vector<std::string> notes;
     for (size_t i = 0; i < m_.size(); ++i) {
@@ -305,61 +311,53 @@ class Page {
       std::string gaps;
       for (const MemoryPoint& p : f.memory) {
         any |= p.measured;
-        if (!p.measured) gaps += (gaps.empty() ? "" : ", ") + MemorySize(p.blockKB);
+        if (!p.measured) gaps += (gaps.empty() ? "" : t_(P::kListSeparator)) + MemorySize(p.blockKB);
       }
       if (f.memory.empty()) {
-        notes.push_back(who + " has no memory benchmark in its report.");
+        notes.push_back(t_(P::kNoMemoryBench, {who}));
       } else if (!any) {
-        notes.push_back(who + " has no time in its memory benchmark lines, so it has no line in the chart.");
+        notes.push_back(t_(P::kNoMemoryTime, {who}));
       } else {
         series.push_back({i, f.memory, f.l1DataKB, f.l2KB});
-        if (!gaps.empty())
-          notes.push_back(who + ": no measurement for " + gaps + " (the block could not be obtained, or no time "
-                                "was taken); the line has a gap there.");
+        if (!gaps.empty()) notes.push_back(t_(P::kMemoryGaps, {who, gaps}));
       }
     }
     if (LogarithmicPoints(series)) {
       for (const MemorySeries& ms : series) {
         std::string zeros;
         for (const MemoryPoint& p : ms.points)
-          if (p.measured && p.figure.points == 0) zeros += (zeros.empty() ? "" : ", ") + MemorySize(p.blockKB);
-        if (!zeros.empty())
-          notes.push_back(Who(ms.machine) + ": 0 points for " + zeros + " (a time of more than 50,000,000 ms), which the logarithmic "
-                          "points axis has no place for; the line has a gap there.");
+          if (p.measured && p.figure.points == 0)
+            zeros += (zeros.empty() ? "" : t_(P::kListSeparator)) + MemorySize(p.blockKB);
+        if (!zeros.empty()) notes.push_back(t_(P::kMemoryZeros, {Who(ms.machine), zeros}));
       }
     }
     if (series.empty()) {
-      notes.push_back("So this page has no memory chart.");
+      notes.push_back(t_(P::kNoMemoryChart));
     } else {
-      out_ += "<p>Block-copy points against the block size, from 16 KB to 32 MB: where a block stops fitting a cache "
-              "the points step down. Dashed lines mark the cache sizes the report names. The report scales the "
-              "blocks from 8 MB on as if they were 4 MB blocks, so their points fall by the size. Where the points "
-              "span more than a hundredfold, their axis is logarithmic as well.</p>\n";
+      out_ += "<p>" + t_(P::kMemoryIntro) + "</p>\n";
       if (Multi()) {
         std::vector<size_t> which;
         for (const MemorySeries& ms : series) which.push_back(ms.machine);
         Legend(which);
       }
-      out_ += "<figure>\n" + MemorySvg(series, m_.size()) + "\n</figure>\n";
+      out_ += "<figure>\n" + MemorySvg(series, m_.size(), t_.Lang()) + "\n</figure>\n";
     }
     for (const std::string& n : notes) Note(n);
     out_ += "</section>\n";
   }
 
   void Outlines() {
-    out_ += "<section id=\"report\">\n<h2>Report</h2>\n";
+    out_ += "<section id=\"report\">\n<h2>" + t_(P::kReport) + "</h2>\n";
     std::vector<const std::vector<ReportLine>*> reports;
     for (const PageMachine& pm : m_) reports.push_back(&pm.report);
     const std::vector<std::vector<bool>> marks = DifferenceMarks(reports);
-    out_ += "<p>Every line as the log has it" +
-            std::string(Multi() ? "; lines marked \xE2\x89\xA0 are not in every report (under the same parent lines), "
-                                  "and a folded line marked \xE2\x97\x86 holds such lines." : ".") + "</p>\n";
+    out_ += "<p>" + t_(Multi() ? P::kOutlineIntroMany : P::kOutlineIntroOne) + "</p>\n";
     for (size_t i = 0; i < m_.size(); ++i) {
       size_t differing = 0;
       for (bool b : marks[i]) differing += b;
       out_ += "<section class=\"outline\">\n<h3>" + Escape(Tag(i) + names_[i]) + "</h3>\n";
-      if (m_[i].source.truncated) Note(Who(i) + TruncatedNote(m_[i].source));
-      if (Multi()) out_ += "<p>" + Thousands(differing) + " of " + Thousands(marks[i].size()) + " lines differ.</p>\n";
+      if (m_[i].source.truncated) Note(TruncatedNote(i));
+      if (Multi()) out_ += "<p>" + t_(P::kLinesDiffer, {Thousands(differing), Thousands(marks[i].size())}) + "</p>\n";
       out_ += "<div class=\"tree\">\n";
       std::vector<bool> inside(marks[i].size());
       size_t index = 0;
@@ -403,9 +401,10 @@ class Page {
 
   const std::vector<PageMachine>& m_;
   const SiteLinks* site_;
+  const PageTexts t_;
   TextConverter sjis_;
   TextConverter utf8_;
-  std::vector<std::string> names_;  // UTF-8
+  std::vector<std::string> files_, names_;  // UTF-8
   std::string out_;
 };
 
@@ -438,12 +437,13 @@ std::vector<std::vector<bool>> DifferenceMarks(const std::vector<const std::vect
   return marks;
 }
 
-std::string BuildPage(const std::vector<PageMachine>& machines, const SiteLinks* site) {
-  return Page(machines, site).Build();
+std::string BuildPage(const std::vector<PageMachine>& machines, const SiteLinks* site, Language lang) {
+  return Page(machines, site, lang).Build();
 }
 
-std::vector<std::pair<std::string, std::string>> SharedRankingImages() {
+std::vector<std::pair<std::string, std::string>> SharedRankingImages(Language lang) {
   std::vector<std::pair<std::string, std::string>> images;
+  const PageTexts t(lang);
   TextConverter sjis;
   for (bool timeStamp : {true, false}) {
     int count = 0;
@@ -452,15 +452,16 @@ std::vector<std::pair<std::string, std::string>> SharedRankingImages() {
       for (bool integer : {true, false}) {
         const std::vector<RankBar>& bars = integer ? g.integer : g.floating;
         if (bars.empty()) continue;
-        std::string svg = RankingSvg(bars, g.title + (integer ? ", integer points" : ", floating-point points"));
+        std::string svg =
+            RankingSvg(bars, t(integer ? PageText::kChartIntegerName : PageText::kChartFloatName, {g.title}));
         // An image does not see the page's style: it brings its own.
-        svg.insert(svg.find('>') + 1, std::string("\n<style>") + kRankingImageStyle + "</style>");
+        svg.insert(svg.find('>') + 1, "\n<style>" + StyleIn(kRankingImageStyle, lang) + "</style>");
         images.emplace_back(file + (integer ? "-int.svg" : "-float.svg"), std::move(svg));
       }
       for (const RankingGroup& s : g.groups) walk(s);
     };
     for (const RankingGroup& g :
-         BuildRankings(timeStamp ? kTimeStampCompareListing : kSpeedCompareListing, timeStamp, {}, sjis))
+         BuildRankings(timeStamp ? kTimeStampCompareListing : kSpeedCompareListing, timeStamp, {}, sjis, lang))
       walk(g);
   }
   return images;

@@ -11,6 +11,7 @@
 
 #include "vornak-report/html_report.h"
 #include "vornak-report/machine_summary.h"
+#include "vornak-report/page_texts.h"
 
 namespace vornak::html {
 
@@ -38,9 +39,11 @@ struct SiteLinks {
 };
 inline constexpr char kCollectionMark[] = "<!--vornak:collection-->\n";
 
-std::string BuildPage(const std::vector<PageMachine>& machines, const SiteLinks* site = nullptr);
+// The page in `lang`: its own texts, never the report's lines.
+std::string BuildPage(const std::vector<PageMachine>& machines, const SiteLinks* site = nullptr,
+                      Language lang = Language::kEnglish);
 
 // The images of the reference bars a site's pages share: file name and SVG.
-std::vector<std::pair<std::string, std::string>> SharedRankingImages();
+std::vector<std::pair<std::string, std::string>> SharedRankingImages(Language lang = Language::kEnglish);
 
 }  // namespace vornak::html

@@ -111,29 +111,27 @@ void ReadCpu(const ReportLine& cpu, MachineFacts& f) {
   f.l2LineZero = f.l2LineZero && f.l2KB == 0;
 }
 
-std::string Counted(size_t n, const char* one, const char* many) {
-  return std::to_string(n) + " " + (n == 1 ? one : many);
-}
-
 void ReadDirectX(const ReportLine& dx, MachineFacts& f) {
   for (const ReportLine& part : dx.children) {
     const std::string& name = part.text;
     if (name == "DirectPlay") {
       size_t providers = 0;
       for (const ReportLine& l : part.children) providers += l.text != "Device CAPS(IPX)";
-      if (providers) f.directX.push_back(name + " (" + Counted(providers, "provider", "providers") + ")");
+      if (providers) f.directX.push_back({name, DirectXAnswer::Detail::kProviders, providers, {}});
     } else if (name == "DirectInput") {
       size_t sticks = 0;
       for (const ReportLine& l : part.children) sticks += StartsWith(l.text, "JoyStick ");
-      if (sticks) f.directX.push_back(name + " (" + Counted(sticks, "joystick", "joysticks") + ")");
+      if (sticks) f.directX.push_back({name, DirectXAnswer::Detail::kJoysticks, sticks, {}});
     } else {
       bool failed = false;
       for (const ReportLine& l : part.children)
         failed |= StartsWith(l.text, "Initialize Error") || StartsWith(l.text, "ERRCODE:");
       if (failed) continue;
-      std::string entry = name;
-      if (const ReportLine* v = FindPrefix(part.children, "Total Video Memory : "))
-        entry += " (" + ValueOf(v->text, "") + " video memory)";
+      DirectXAnswer entry{name, DirectXAnswer::Detail::kNone, 0, {}};
+      if (const ReportLine* v = FindPrefix(part.children, "Total Video Memory : ")) {
+        entry.detail = DirectXAnswer::Detail::kVideoMemory;
+        entry.videoMemory = ValueOf(v->text, "");
+      }
       f.directX.push_back(entry);
     }
   }
@@ -252,6 +250,22 @@ MachineFacts ReadFacts(const std::vector<ReportLine>& report, const std::string&
   return f;
 }
 
+std::string DirectXText(const DirectXAnswer& d, TextConverter& sjis, Language lang) {
+  const std::string name = sjis.ToUtf8(d.name), count = std::to_string(d.count);
+  const PageTexts t(lang);
+  switch (d.detail) {
+    case DirectXAnswer::Detail::kProviders:
+      return t.Counted(d.count, PageText::kDirectXProvidersOne, PageText::kDirectXProvidersMany, {name, count});
+    case DirectXAnswer::Detail::kJoysticks:
+      return t.Counted(d.count, PageText::kDirectXJoysticksOne, PageText::kDirectXJoysticksMany, {name, count});
+    case DirectXAnswer::Detail::kVideoMemory:
+      return t(PageText::kDirectXVideoMemory, {name, sjis.ToUtf8(d.videoMemory)});
+    case DirectXAnswer::Detail::kNone:
+      break;
+  }
+  return name;
+}
+
 std::string TrimBlanks(const std::string& s) {
   const size_t b = s.find_first_not_of(' '), e = s.find_last_not_of(' ');
   return b == std::string::npos ? std::string() : s.substr(b, e - b + 1);
@@ -263,7 +277,10 @@ std::string WithoutNameLabel(const std::string& name) {
 }
 
 std::string MachineName(const MachineFacts& f, TextConverter& sjis, TextConverter& fileNames) {
-  const std::string file = fileNames.ToUtf8(f.fileName);
+  return MachineName(f, sjis, fileNames.ToUtf8(f.fileName));
+}
+
+std::string MachineName(const MachineFacts& f, TextConverter& sjis, const std::string& file) {
   if (f.processorName.empty() && f.osVersionLine.empty()) return file;
   return (f.processorName.empty() ? file : sjis.ToUtf8(f.processorName)) + ", " +
          (f.osVersionLine.empty() ? file : sjis.ToUtf8(f.osVersionLine));

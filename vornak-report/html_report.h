@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "report/memory_outline.h"
+#include "vornak-report/page_texts.h"
 #include "vornak-report/text_converter.h"
 
 namespace vornak::html {
@@ -42,6 +43,19 @@ struct MemoryPoint {
   bool measured = false;
 };
 
+// A DirectX component that answered, and what the summary tells of it.
+struct DirectXAnswer {
+  enum class Detail { kNone, kProviders, kJoysticks, kVideoMemory };
+  std::string name;  // as the report names it
+  Detail detail = Detail::kNone;
+  size_t count = 0;         // providers or joysticks
+  std::string videoMemory;  // as printed: "16 MB"
+};
+
+// "DirectPlay (2 providers)" in `lang`, UTF-8 (the report's texts through
+// `sjis`).
+std::string DirectXText(const DirectXAnswer& answer, TextConverter& sjis, Language lang);
+
 struct MachineFacts {
   std::string fileName;       // the profile's, without its folder
   std::string processorName;  // the name line; empty when the report has none
@@ -55,7 +69,7 @@ struct MachineFacts {
   bool l2LineZero = false;    // its L2 line gives 0KB: no size it could decode
   std::string windowsVersion, platform;  // "4.10", "Windows95[chicago]"
   std::optional<uint32_t> physicalTotalKB, physicalAvailKB;
-  std::vector<std::string> directX;  // the components that answered, with a detail
+  std::vector<DirectXAnswer> directX;  // the components that answered
   ProcessorBench bench = ProcessorBench::None;
   std::optional<BenchFigure> integer, floating;  // the two lines the compare tables use
   std::vector<MemoryPoint> memory;  // the block copies, 16 KB to 32 MB, as printed
@@ -75,6 +89,8 @@ std::string WithoutNameLabel(const std::string& name);
 // version line (Shift-JIS, through `sjis`), the profile's file name (as the
 // system spells it, through `fileNames`) standing in for a missing one.
 std::string MachineName(const MachineFacts& facts, TextConverter& sjis, TextConverter& fileNames);
+// The same with the file's name as the page writes it (UTF-8).
+std::string MachineName(const MachineFacts& facts, TextConverter& sjis, const std::string& fileUtf8);
 
 // Parses "LABEL: <points> Point [<time>(<hex>H)]<suffix>"; nothing when the
 // line does not start with `prefix`, end in `suffix` or hold the numbers.

@@ -44,6 +44,15 @@ void Figure(const std::optional<html::BenchFigure>& f, std::optional<int64_t>& p
 
 std::string MachineSource::ShortName() const { return RunName(file.substr(FileNameStart(file)), run, runs); }
 
+std::string MachineSource::ShortName(Language lang, TextConverter& fileNames) const {
+  return RunNameIn(fileNames.ToUtf8(file.substr(FileNameStart(file))), run, runs, lang);
+}
+
+std::string RunNameIn(const std::string& fileUtf8, int run, int runs, Language lang) {
+  if (runs <= 1) return fileUtf8;
+  return Format(TextOf(PageText::kRunOfRuns, lang), {fileUtf8, std::to_string(run), std::to_string(runs)});
+}
+
 std::string MachineSource::LastLineText() const {
   std::string last = lastLine;
   while (!last.empty() && (last.back() == '\n' || last.back() == '\r')) last.pop_back();
@@ -80,7 +89,7 @@ SummaryValues SummaryOf(const html::MachineFacts& f, TextConverter& sjis) {
     m.blockKB = p.blockKB;
     if (p.measured) m.points = p.figure.points, m.ms = p.figure.time;
   }
-  for (const std::string& d : f.directX) v.directX.push_back(sjis.ToUtf8(d));
+  for (const html::DirectXAnswer& d : f.directX) v.directX.push_back(html::DirectXText(d, sjis, Language::kEnglish));
   return v;
 }
 

@@ -10,6 +10,7 @@
 
 #include "readback/report_input.h"
 #include "vornak-report/html_report.h"
+#include "vornak-report/page_texts.h"
 #include "vornak-report/text_converter.h"
 
 namespace vornak {
@@ -22,15 +23,22 @@ struct MachineSource {
   int lastLineNumber = 0;  // a log's last whole line, counted from 1; 0: none
   std::string lastLine;    // its text, Shift-JIS
 
-  // "FILE", or "FILE (run 2 of 3)" for a file of several runs.
+  // "FILE", or "FILE (run 2 of 3)" for a file of several runs, as the
+  // messages name it.
   std::string Name() const { return RunName(file, run, runs); }
-  // The same without the file's folders: what the page shows.
+  // The same without the file's folders.
   std::string ShortName() const;
+  // As a page in `lang` names it, without the folders, in UTF-8 (the file's
+  // name through `fileNames`, then the run in the page's words).
+  std::string ShortName(Language lang, TextConverter& fileNames) const;
   // lastLine without its line end, for a note.
   std::string LastLineText() const;
 };
 
 MachineSource SourceOf(const ReportMachine& machine);
+
+// "FILE (run 2 of 3)" in `lang`, `fileUtf8` as it is; "FILE" for one run.
+std::string RunNameIn(const std::string& fileUtf8, int run, int runs, Language lang);
 
 // The summary: texts in UTF-8, an empty value where the report does not hold
 // it. A benchmark figure is empty where its line is missing or shows no

@@ -7,7 +7,8 @@ namespace vornak {
 const char kUsage[] =
     "usage: vornak-report INPUT... [--log FILE] [--outline]\n"
     "       vornak-report INPUT... [--html FILE] [--json FILE] [--csv FILE]\n"
-    "       vornak-report --site OUTDIR INPUT...\n"
+    "                              [--lang en|ja]\n"
+    "       vornak-report --site OUTDIR [--lang en|ja] INPUT...\n"
     "       vornak-report --help | --version\n"
     "\n"
     "Reads VORNAK95.LOG files and machine profiles (VORNAK95.EXE /RECORD), told\n"
@@ -29,6 +30,11 @@ const char kUsage[] =
     "               replaced whole once the new site is complete; a folder that\n"
     "               is no earlier site is never replaced, nor a site holding an\n"
     "               input; OUTDIR in a folder searched is left out\n"
+    "  --lang en|ja the language of the page and the site: English or Japanese;\n"
+    "               without it the system's (LC_ALL, LC_MESSAGES or LANG\n"
+    "               starting with \"ja\"; on Windows the user's language).\n"
+    "               The report's lines, the JSON, the CSV and these messages\n"
+    "               stay as they are\n"
     "  --           what follows is an input, even if it starts with '-'\n"
     "\n"
     "FILE - is standard output. --html, --json and --csv may be given together.\n"
@@ -61,6 +67,17 @@ std::optional<Options> ParseOptions(const std::vector<std::string>& args, std::s
       return o;
     } else if (arg == "--outline") {
       o.outline = true;
+    } else if (arg == "--lang") {
+      if (o.lang) {
+        error = "--lang is given twice";
+        return std::nullopt;
+      }
+      const std::string value = i + 1 < args.size() ? args[++i] : "";
+      if (value != "en" && value != "ja") {
+        error = "--lang needs en or ja" + (value.empty() ? std::string() : ", not " + value);
+        return std::nullopt;
+      }
+      o.lang = value == "ja" ? Language::kJapanese : Language::kEnglish;
     } else if (arg == "--log" || arg == "--html" || arg == "--json" || arg == "--csv" || arg == "--site") {
       std::optional<std::string>& target = arg == "--log"    ? o.log
                                            : arg == "--html" ? o.html

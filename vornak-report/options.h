@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "vornak-report/page_texts.h"
+
 namespace vornak {
 
 extern const char kUsage[];
@@ -14,6 +16,7 @@ struct Options {
   // Where each output goes: a file, "-" for standard output, or nothing.
   std::optional<std::string> log, html, json, csv;
   std::optional<std::string> site;  // a folder: the site of every machine found
+  std::optional<Language> lang;     // the page's and the site's; none: the system's
   bool outline = false;
   bool help = false, version = false;
 };

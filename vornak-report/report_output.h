@@ -40,6 +40,6 @@ std::unique_ptr<ReportOutput> MakeLogOutput(bool outline);
 // json_output.cpp, csv_output.cpp, html_output.cpp.
 std::unique_ptr<ReportOutput> MakeJsonOutput();
 std::unique_ptr<ReportOutput> MakeCsvOutput();
-std::unique_ptr<ReportOutput> MakeHtmlOutput();
+std::unique_ptr<ReportOutput> MakeHtmlOutput(Language lang);
 
 }  // namespace vornak

@@ -12,6 +12,7 @@
 #include "vornak-report/output_file.h"
 #include "vornak-report/report_output.h"
 #include "vornak-report/site_build.h"
+#include "vornak-report/user_language.h"
 
 namespace vornak {
 
@@ -102,10 +103,11 @@ int RefuseInputTargets(const Options& o, std::FILE* err) {
 }  // namespace
 
 int RunReport(const Options& o, std::FILE* err) {
-  if (o.site) return site::RunSite(*o.site, o.inputs, err);
+  const Language lang = o.lang ? *o.lang : UserLanguage();
+  if (o.site) return site::RunSite(*o.site, o.inputs, err, lang);
   if (const int status = RefuseInputTargets(o, err)) return status;
   std::vector<Target> targets;
-  if (o.html) targets.push_back({MakeHtmlOutput(), Destination(*o.html)});
+  if (o.html) targets.push_back({MakeHtmlOutput(lang), Destination(*o.html)});
   if (o.json) targets.push_back({MakeJsonOutput(), Destination(*o.json)});
   if (o.csv) targets.push_back({MakeCsvOutput(), Destination(*o.csv)});
   const bool logMode = targets.empty();

@@ -33,7 +33,7 @@ class Building {
 
 class SiteRun {
  public:
-  SiteRun(const std::string& outdir, std::FILE* err) : outdir_(outdir), err_(err) {}
+  SiteRun(const std::string& outdir, std::FILE* err, Language lang) : outdir_(outdir), err_(err), lang_(lang) {}
 
   int Run(const std::vector<std::string>& inputs) {
     const Place place = InspectPlace(outdir_, kMarker);
@@ -145,7 +145,7 @@ class SiteRun {
       const MachineSource source = SourceOf(m);
       const auto [index, added] = duplicates_.Add(m.log);
       if (!added) {
-        entries_[index].files.push_back(source.Name());
+        entries_[index].files.push_back({source.file, source.run, source.runs});
         ++counts_.duplicates;
         continue;
       }
@@ -154,14 +154,14 @@ class SiteRun {
       pm.report = html::LinesOf(m.outline);
       pm.facts = html::ReadFacts(pm.report, source.ShortName());
       SiteEntry& e = entries_.emplace_back();
-      e.name = html::MachineName(pm.facts, sjis_, names_);
-      e.files.push_back(source.Name());
+      e.name = html::MachineName(pm.facts, sjis_, source.ShortName(lang_, names_));
+      e.files.push_back({source.file, source.run, source.runs});
       e.summary = SummaryOf(pm.facts, sjis_);
       e.figures = FiguresOf(pm.facts);
       e.truncated = source.truncated;
       e.page = std::string(kPageFolder) + "/" + std::to_string(entries_.size()) + ".html";
       std::string error;
-      if (!WriteNewFile(site / (e.page + ".part"), html::BuildPage({pm}, &links), error))
+      if (!WriteNewFile(site / (e.page + ".part"), html::BuildPage({pm}, &links, lang_), error))
         return Failed(site / (e.page + ".part"), error);
     }
     return true;
@@ -177,15 +177,16 @@ class SiteRun {
       const std::string part = site / (entries_[i].page + ".part");
       if (!ReadWholeFile(part, page, error)) return Failed(part, error);
       const size_t at = page.find(mark);
-      if (at != std::string::npos) page.replace(at, mark.size(), CollectionSection(entries_, standings, i));
+      if (at != std::string::npos) page.replace(at, mark.size(), CollectionSection(entries_, standings, i, lang_));
       if (!WriteNewFile(site / entries_[i].page, page, error)) return Failed(site / entries_[i].page, error);
       RemoveTree(part);
     }
-    for (const auto& [name, svg] : html::SharedRankingImages()) {
+    for (const auto& [name, svg] : html::SharedRankingImages(lang_)) {
       const std::string path = site / (std::string(kAssetFolder) + "/" + name);
       if (!WriteNewFile(path, svg, error)) return Failed(path, error);
     }
-    if (!WriteNewFile(site / "index.html", BuildIndex(entries_, counts_), error)) return Failed(site / "index.html", error);
+    if (!WriteNewFile(site / "index.html", BuildIndex(entries_, counts_, lang_), error))
+      return Failed(site / "index.html", error);
     if (!WriteNewFile(site / kMarker, "A site vornak-report made: it replaces this folder as a whole.\n", error))
       return Failed(site / kMarker, error);
     return true;
@@ -193,6 +194,7 @@ class SiteRun {
 
   std::string outdir_;
   std::FILE* err_;
+  Language lang_;
   SiteCounts counts_;
   DuplicateIndex duplicates_;
   std::vector<SiteEntry> entries_;
@@ -201,8 +203,8 @@ class SiteRun {
 
 }  // namespace
 
-int RunSite(const std::string& outdir, const std::vector<std::string>& inputs, std::FILE* err) {
-  return SiteRun(outdir, err).Run(inputs);
+int RunSite(const std::string& outdir, const std::vector<std::string>& inputs, std::FILE* err, Language lang) {
+  return SiteRun(outdir, err, lang).Run(inputs);
 }
 
 }  // namespace vornak::site

@@ -5,13 +5,21 @@
 #include "bench/bench_tables.h"
 #include "vornak-report/html_charts.h"
 #include "vornak-report/html_encoding.h"
+#include "vornak-report/sha256.h"
 
 namespace vornak::site {
 
+namespace {
+
+using html::Escape;
+using html::Thousands;
+using P = PageText;
+
 // Sorting and filtering. Without it the table is whole and readable; the
-// filter box shows only once the script runs. Any change here changes the
-// hash below (the site test checks the two agree).
-const char kIndexScript[] = R"JS(
+// filter box shows only once the script runs. $SHOWN is the count of rows
+// shown, in the page's language (IndexScript); the policy allows the script
+// by the hash of its text as written.
+constexpr const char* kIndexScript = R"JS(
 (function () {
   var table = document.getElementById('machines'), body = table.tBodies[0];
   var heads = table.tHead.rows[0].cells, box = document.getElementById('filter');
@@ -48,7 +56,7 @@ const char kIndexScript[] = R"JS(
       r.hidden = q !== '' && text.indexOf(q) < 0;
       if (!r.hidden) ++count;
     });
-    shown.textContent = count + ' of ' + rows.length + ' machines shown';
+    shown.textContent = $SHOWN;
   }
   Array.prototype.forEach.call(heads, function (h, i) {
     h.tabIndex = 0;
@@ -60,18 +68,12 @@ const char kIndexScript[] = R"JS(
   filter();
 })();
 )JS";
-const char kIndexScriptHash[] = "sha256-iIixzvnEIOB9+dQX5Y4uBAlZ+2ToqOdI/I3tiGv9CHY=";
-
-namespace {
-
-using html::Escape;
-using html::Thousands;
 
 constexpr const char* kIndexStyle = R"(
-body{font:14px/1.45 "DejaVu Sans",Arial,"IPAGothic",sans-serif;color:#1c1c1c;margin:0 auto;padding:0 20px 40px;max-width:1500px}
+body{font:14px/1.45 $TEXT;color:#1c1c1c;margin:0 auto;padding:0 20px 40px;max-width:1500px}
 h1{font-size:22px;margin:18px 0 4px}h2{font-size:18px;margin:24px 0 8px;border-bottom:2px solid #ccc;padding-bottom:3px}
 .sub{color:#555;margin:0 0 8px}.pair{display:flex;flex-wrap:wrap;gap:4px 24px}.pair figure{margin:6px 0;flex:1 1 560px;max-width:680px}
-figcaption{font-weight:600;font-size:13px}svg.scatter{width:100%;height:auto}svg text{font-family:"DejaVu Sans",Arial,sans-serif}
+figcaption{font-weight:600;font-size:13px}svg.scatter{width:100%;height:auto}svg text{font-family:$CHART}
 .tick{font-size:10px;fill:#555}.axt{font-size:12px;fill:#333}.grid{stroke:#e2e2e2}.axis{stroke:#777}
 .ref{fill:#b4b4b4;stroke:#777;stroke-width:.6}.dot{fill:#0072B2;fill-opacity:.75;stroke:#123;stroke-width:.5}
 #search{margin:8px 0}#filter{font:inherit;padding:3px 6px;width:24em}
@@ -89,10 +91,11 @@ std::string Opt(const std::optional<std::string>& v) { return v ? Escape(*v) : s
 std::string OptNum(const std::optional<int64_t>& v) { return v ? Thousands(static_cast<uint64_t>(*v)) : std::string(); }
 std::string OptNum(const std::optional<uint32_t>& v) { return v ? Thousands(*v) : std::string(); }
 
-std::string Files(const std::vector<std::string>& files, const char* separator) {
+std::string Files(const std::vector<FoundIn>& files, const std::string& separator, Language lang) {
   TextConverter names(TextConverter::From::kFileName);
   std::string out;
-  for (const std::string& f : files) out += (out.empty() ? "" : separator) + Escape(names.ToUtf8(f));
+  for (const FoundIn& f : files)
+    out += (out.empty() ? "" : separator) + Escape(RunNameIn(names.ToUtf8(f.file), f.run, f.runs, lang));
   return out;
 }
 
@@ -102,7 +105,8 @@ struct Dot {
 };
 
 // Integer against floating-point points, on linear axes from 0.
-std::string Scatter(const std::vector<Dot>& refs, const std::vector<Dot>& dots, const std::string& aria) {
+std::string Scatter(const std::vector<Dot>& refs, const std::vector<Dot>& dots, const std::string& aria,
+                    const PageTexts& t) {
   const double W = 640, H = 420, left = 64, right = 34, top = 10, bottom = 44;
   uint32_t maxX = 1, maxY = 1;
   for (const auto* set : {&refs, &dots})
@@ -125,8 +129,8 @@ std::string Scatter(const std::vector<Dot>& refs, const std::vector<Dot>& dots, 
          "\" text-anchor=\"end\">" + Thousands(static_cast<uint64_t>(v)) + "</text>\n";
   }
   s += "<text class=\"axt\" x=\"" + Num((left + W - right) / 2) + "\" y=\"" + Num(H - 8) +
-       "\" text-anchor=\"middle\">Integer points</text><text class=\"axt\" transform=\"translate(14 " +
-       Num((top + H - bottom) / 2) + ") rotate(-90)\" text-anchor=\"middle\">Floating-point points</text>\n";
+       "\" text-anchor=\"middle\">" + t(P::kIntegerPoints) + "</text><text class=\"axt\" transform=\"translate(14 " +
+       Num((top + H - bottom) / 2) + ") rotate(-90)\" text-anchor=\"middle\">" + t(P::kFloatPoints) + "</text>\n";
   for (const Dot& d : refs)
     s += "<circle class=\"ref\" cx=\"" + Num(X(d.x)) + "\" cy=\"" + Num(Y(d.y)) + "\" r=\"3.5\"><title>" +
          Escape(d.title) + "</title></circle>\n";
@@ -136,17 +140,17 @@ std::string Scatter(const std::vector<Dot>& refs, const std::vector<Dot>& dots, 
   return s + "</svg>";
 }
 
-std::vector<Dot> ReferenceDots(const CompareListing& listing) {
+std::vector<Dot> ReferenceDots(const CompareListing& listing, const PageTexts& t) {
   TextConverter sjis;
   std::vector<Dot> dots;
   for (const CompareEntry& e : listing)
     if (e.kind == CompareKind::Row)
       dots.push_back({html::ReferencePoints(e.row.refInt), html::ReferencePoints(e.row.refFloat),
-                      "Reference: " + html::CompareLabel(sjis.ToUtf8(e.row.label)), {}});
+                      t(P::kReference, {html::CompareLabel(sjis.ToUtf8(e.row.label))}), {}});
   return dots;
 }
 
-std::string Charts(const std::vector<SiteEntry>& machines) {
+std::string Charts(const std::vector<SiteEntry>& machines, const PageTexts& t) {
   std::string out;
   for (html::ProcessorBench kind : {html::ProcessorBench::TimeStamp, html::ProcessorBench::Speed}) {
     const bool ts = kind == html::ProcessorBench::TimeStamp;
@@ -157,19 +161,26 @@ std::string Charts(const std::vector<SiteEntry>& machines) {
       ++ofKind;
       if (m.figures.integer && m.figures.floating)
         dots.push_back({*m.figures.integer, *m.figures.floating,
-                        html::WithoutNameLabel(m.name) + ": " + Thousands(*m.figures.integer) + " integer, " +
-                            Thousands(*m.figures.floating) + " floating-point points",
+                        t(P::kDotTitle, {html::WithoutNameLabel(m.name), Thousands(*m.figures.integer),
+                                         Thousands(*m.figures.floating)}),
                         m.page});
     }
     if (!ofKind) continue;
-    const std::string what = ts ? "Time-stamp benchmark" : "Speed benchmark";
-    out += "<figure><figcaption>" + what + ": " + Thousands(dots.size()) + " machine" + (dots.size() == 1 ? "" : "s") +
-           (dots.size() < ofKind ? " (" + Thousands(ofKind - dots.size()) + " without both figures not shown)" : "") +
-           "</figcaption>\n" + Scatter(ReferenceDots(ts ? kTimeStampCompareListing : kSpeedCompareListing), dots,
-                                       what + ", integer against floating-point points") +
+    const std::string what = t(ts ? P::kTimeStampBenchmark : P::kSpeedBenchmark);
+    out += "<figure><figcaption>" +
+           t.Counted(dots.size(), P::kScatterCaptionOne, P::kScatterCaptionMany, {what, Thousands(dots.size())}) +
+           (dots.size() < ofKind ? t(P::kScatterHidden, {Thousands(ofKind - dots.size())}) : "") +
+           "</figcaption>\n" + Scatter(ReferenceDots(ts ? kTimeStampCompareListing : kSpeedCompareListing, t), dots,
+                                       t(P::kScatterName, {what}), t) +
            "\n</figure>\n";
   }
   return out.empty() ? out : "<div class=\"pair\">\n" + out + "</div>\n";
+}
+
+// The benchmark's kind, as the JSON's "time-stamp" and "speed" in the page's language.
+std::string Section(html::ProcessorBench bench, const PageTexts& t) {
+  if (bench == html::ProcessorBench::None) return {};
+  return t(bench == html::ProcessorBench::TimeStamp ? P::kSectionTimeStamp : P::kSectionSpeed);
 }
 
 std::string MemoryCell(const SummaryValues& s, uint32_t kb) {
@@ -180,32 +191,45 @@ std::string MemoryCell(const SummaryValues& s, uint32_t kb) {
 
 }  // namespace
 
-std::string BuildIndex(const std::vector<SiteEntry>& machines, const SiteCounts& counts) {
-  const std::string title = "VORNAK95: a collection of " + Thousands(machines.size()) + " machine" +
-                            (machines.size() == 1 ? "" : "s");
-  std::string out = "<!DOCTYPE html>\n<html lang=\"en\">\n<head>\n<meta charset=\"utf-8\">\n";
+std::string IndexScript(Language lang) {
+  std::string script = kIndexScript;
+  const std::string shown = ScriptConcatenation(TextOf(P::kShownCount, lang), {"count", "rows.length"});
+  return script.replace(script.find("$SHOWN"), 6, shown);
+}
+
+std::string BuildIndex(const std::vector<SiteEntry>& machines, const SiteCounts& counts, Language lang) {
+  const PageTexts t(lang);
+  const std::string title = "VORNAK95: " + t.Counted(machines.size(), P::kCollectionTitleOne, P::kCollectionTitleMany,
+                                                     {Thousands(machines.size())});
+  const std::string script = IndexScript(lang);
+  std::string out =
+      "<!DOCTYPE html>\n<html lang=\"" + std::string(LanguageCode(lang)) + "\">\n<head>\n<meta charset=\"utf-8\">\n";
   out += "<meta http-equiv=\"Content-Security-Policy\" content=\"default-src 'none'; style-src 'unsafe-inline'; "
-         "script-src '" + std::string(kIndexScriptHash) + "'; img-src 'none'; font-src 'none'; base-uri 'none'; "
+         "script-src '" + ScriptHashSource(script) + "'; img-src 'none'; font-src 'none'; base-uri 'none'; "
          "form-action 'none'\">\n";
   out += "<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">\n<title>" + Escape(title) +
-         "</title>\n<style>" + std::string(kIndexStyle) + "</style>\n</head>\n<body>\n<h1>" + Escape(title) + "</h1>\n";
-  out += "<p class=\"sub\">Made by vornak-report from " + Thousands(counts.files) + " log and profile file" +
-         (counts.files == 1 ? "" : "s");
-  if (counts.duplicates) out += "; " + Thousands(counts.duplicates) + " run" + (counts.duplicates == 1 ? "" : "s") +
-                                " found more than once shown once";
-  if (counts.skipped) out += "; " + Thousands(counts.skipped) + " other file" + (counts.skipped == 1 ? "" : "s") + " skipped";
-  if (counts.unreadable) out += "; " + Thousands(counts.unreadable) + " that could not be read";
-  out += ".</p>\n<h2>Processor benchmark</h2>\n<p>Each dot is a machine (its page a click away); the grey dots are "
-         "the reference machines of the report's compare tables. The time-stamp and the speed benchmarks run "
-         "different kernels, so their points are apart.</p>\n";
-  out += Charts(machines);
-  out += "<h2>Machines</h2>\n<p id=\"search\" hidden><label>Filter by processor, vendor or Windows: <input "
+         "</title>\n<style>" + StyleIn(kIndexStyle, lang) + "</style>\n</head>\n<body>\n<h1>" + Escape(title) +
+         "</h1>\n";
+  out += "<p class=\"sub\">" +
+         t.Counted(counts.files, P::kIndexMadeFromOne, P::kIndexMadeFromMany, {Thousands(counts.files)});
+  if (counts.duplicates)
+    out +=
+        t.Counted(counts.duplicates, P::kIndexDuplicatesOne, P::kIndexDuplicatesMany, {Thousands(counts.duplicates)});
+  if (counts.skipped)
+    out += t.Counted(counts.skipped, P::kIndexSkippedOne, P::kIndexSkippedMany, {Thousands(counts.skipped)});
+  if (counts.unreadable) out += t(P::kIndexUnreadable, {Thousands(counts.unreadable)});
+  out += t(P::kIndexMadeEnd) + "</p>\n<h2>" + t(P::kProcessorBenchmark) + "</h2>\n<p>" + t(P::kIndexChartsIntro) +
+         "</p>\n";
+  out += Charts(machines, t);
+  out += "<h2>" + t(P::kMachines) + "</h2>\n<p id=\"search\" hidden><label>" + t(P::kFilterLabel) + " <input "
          "id=\"filter\" type=\"search\" autocomplete=\"off\"></label> <span id=\"shown\"></span></p>\n";
-  out += "<div class=\"wide\">\n<table id=\"machines\">\n<thead><tr><th>Processor</th><th>Vendor</th><th>Signature</th>"
-         "<th class=\"n\">Clock (MHz)</th><th>Windows</th><th class=\"n\">Memory (KB)</th><th>Benchmark</th>"
-         "<th class=\"n\">Integer points</th><th class=\"n\">Float points</th><th class=\"n\">Memory 16 KB</th>"
-         "<th class=\"n\">Memory 512 KB</th><th class=\"n\">Memory 4 MB</th><th>File</th><th>Truncated</th></tr>"
-         "</thead>\n<tbody>\n";
+  out += "<div class=\"wide\">\n<table id=\"machines\">\n<thead><tr><th>" + t(P::kProcessor) + "</th><th>" +
+         t(P::kVendor) + "</th><th>" + t(P::kSignature) + "</th><th class=\"n\">" + t(P::kClockColumn) +
+         "</th><th>Windows</th><th class=\"n\">" + t(P::kMemoryColumn) + "</th><th>" + t(P::kBenchmarkColumn) +
+         "</th><th class=\"n\">" + t(P::kIntegerPoints) + "</th><th class=\"n\">" + t(P::kFloatColumn) +
+         "</th><th class=\"n\">" + t(P::kMemoryBlockColumn, {"16 KB"}) + "</th><th class=\"n\">" +
+         t(P::kMemoryBlockColumn, {"512 KB"}) + "</th><th class=\"n\">" + t(P::kMemoryBlockColumn, {"4 MB"}) +
+         "</th><th>" + t(P::kFileColumn) + "</th><th>" + t(P::kTruncatedColumn) + "</th></tr></thead>\n<tbody>\n";
   for (const SiteEntry& m : machines) {
     const SummaryValues& s = m.summary;
     std::string windows = s.windows.value_or("");
@@ -213,65 +237,65 @@ std::string BuildIndex(const std::vector<SiteEntry>& machines, const SiteCounts&
     out += "<tr><td><a href=\"" + Escape(m.page) + "\">" + Escape(s.processor.value_or(m.name)) + "</a></td><td>" +
            Opt(s.vendor) + "</td><td>" + Opt(s.signature) + "</td><td class=\"n\">" + OptNum(s.clockMHz) +
            "</td><td>" + Escape(windows) + "</td><td class=\"n\">" + OptNum(s.physicalKB) + "</td><td>" +
-           Opt(s.section) + "</td><td class=\"n\">" + OptNum(m.figures.integer) + "</td><td class=\"n\">" +
+           Section(m.figures.bench, t) + "</td><td class=\"n\">" + OptNum(m.figures.integer) + "</td><td class=\"n\">" +
            OptNum(m.figures.floating) + "</td><td class=\"n\">" + MemoryCell(s, 16) + "</td><td class=\"n\">" +
            MemoryCell(s, 512) + "</td><td class=\"n\">" + MemoryCell(s, 4096) + "</td><td class=\"f\">" +
-           Files(m.files, "<br>") + "</td><td>" + (m.truncated ? "truncated" : "") + "</td></tr>\n";
+           Files(m.files, "<br>", lang) + "</td><td>" + (m.truncated ? t(P::kTruncatedMark) : "") + "</td></tr>\n";
   }
-  out += "</tbody>\n</table>\n</div>\n<script>" + std::string(kIndexScript) + "</script>\n</body>\n</html>\n";
+  out += "</tbody>\n</table>\n</div>\n<script>" + script + "</script>\n</body>\n</html>\n";
   return out;
 }
 
 namespace {
 
-std::string RankText(const Rank& r, const char* among) {
-  if (!r.of) return "not ranked (no measurement)";
-  return Thousands(r.rank) + " of " + Thousands(r.of) + among;
+// "3 of 12" among all, or of the machines of one benchmark (`among`).
+std::string RankText(const Rank& r, P among, const PageTexts& t) {
+  if (!r.of) return t(P::kNotRanked);
+  return t(among, {Thousands(r.rank), Thousands(r.of)});
 }
 
 }  // namespace
 
 std::string CollectionSection(const std::vector<SiteEntry>& machines, const std::vector<Standing>& standings,
-                              size_t self) {
+                              size_t self, Language lang) {
+  const PageTexts t(lang);
   const SiteEntry& me = machines[self];
   const Standing& st = standings[self];
-  std::string out = "<section id=\"collection\">\n<h2>In the collection</h2>\n<p>One of " +
-                    Thousands(machines.size()) + " machines of <a href=\"../index.html\">the collection</a>.";
+  std::string out =
+      "<section id=\"collection\">\n<h2>" + t(P::kInTheCollection) + "</h2>\n<p>" +
+      t(P::kOneOf, {Thousands(machines.size()), "<a href=\"../index.html\">" + t(P::kTheCollection) + "</a>"});
   if (me.files.size() > 1)
-    out += " The same run was found in " + Thousands(me.files.size()) + " files: " + Files(me.files, ", ") + ".";
+    out += t(P::kSameRunFound, {Thousands(me.files.size()), Files(me.files, t(P::kListSeparator), lang)});
   out += "</p>\n";
-  const char* kind = me.figures.bench == html::ProcessorBench::TimeStamp ? " machines of the time-stamp benchmark"
-                                                                          : " machines of the speed benchmark";
-  out += "<table class=\"summary\">\n<thead><tr><th class=\"corner\">Rank (1 is the fastest)</th><th>Points</th>"
-         "<th>Rank</th></tr></thead>\n<tbody>\n";
-  auto row = [&](const char* label, const std::optional<uint32_t>& v, const Rank& r, const char* among) {
-    out += "<tr><th scope=\"row\">" + std::string(label) + "</th><td>" + (v ? Thousands(*v) : "no measurement") +
-           "</td><td>" + RankText(r, among) + "</td></tr>\n";
+  const P kind = me.figures.bench == html::ProcessorBench::TimeStamp ? P::kRankAmongTimeStamp : P::kRankAmongSpeed;
+  out += "<table class=\"summary\">\n<thead><tr><th class=\"corner\">" + t(P::kRankHeading) + "</th><th>" +
+         t(P::kPointsHeading) + "</th><th>" + t(P::kRank) + "</th></tr></thead>\n<tbody>\n";
+  auto row = [&](const std::string& label, const std::optional<uint32_t>& v, const Rank& r, P among) {
+    out += "<tr><th scope=\"row\">" + label + "</th><td>" + (v ? Thousands(*v) : t(P::kNoMeasurement)) +
+           "</td><td>" + RankText(r, among, t) + "</td></tr>\n";
   };
-  row("Integer", me.figures.integer, st.integer, kind);
-  row("Floating-point", me.figures.floating, st.floating, kind);
-  row("Memory, 16 KB blocks", me.figures.mem16K, st.mem16K, "");
-  row("Memory, 512 KB blocks", me.figures.mem512K, st.mem512K, "");
-  row("Memory, 4 MB blocks", me.figures.mem4M, st.mem4M, "");
+  row(t(P::kInteger), me.figures.integer, st.integer, kind);
+  row(t(P::kFloatingPoint), me.figures.floating, st.floating, kind);
+  row(t(P::kMemoryBlocks, {"16 KB"}), me.figures.mem16K, st.mem16K, P::kRankOf);
+  row(t(P::kMemoryBlocks, {"512 KB"}), me.figures.mem512K, st.mem512K, P::kRankOf);
+  row(t(P::kMemoryBlocks, {"4 MB"}), me.figures.mem4M, st.mem4M, P::kRankOf);
   out += "</tbody>\n</table>\n";
   if (st.neighbours.empty()) {
-    out += me.figures.bench == html::ProcessorBench::None
-               ? "<p class=\"note\">This machine has no processor benchmark, so it has no neighbours in its charts.</p>\n"
-               : "<p class=\"note\">No other machine of the collection ran the same processor benchmark with a figure "
-                 "to compare, so this machine has no neighbours.</p>\n";
+    out += "<p class=\"note\">" +
+           t(me.figures.bench == html::ProcessorBench::None ? P::kNoBenchNoNeighbours : P::kNoNeighbours) + "</p>\n";
     out += "</section>\n";
     return out;
   }
   // The machine and its neighbours, coloured as the page's machines are.
   std::vector<size_t> who = {self};
   who.insert(who.end(), st.neighbours.begin(), st.neighbours.end());
-  out += "<h3>Its " + Thousands(st.neighbours.size()) + " nearest neighbours in integer and floating-point points"
-         "</h3>\n<ul class=\"legend\">\n";
+  out += "<h3>" + t(P::kNeighboursHeading, {Thousands(st.neighbours.size())}) + "</h3>\n<ul class=\"legend\">\n";
   for (size_t k = 0; k < who.size(); ++k) {
     const SiteEntry& m = machines[who[k]];
     out += "<li><span class=\"swatch\" style=\"background:" + std::string(html::StyleOf(k).colour) + "\"></span><b>" +
            html::Letter(k) + ":</b> " +
-           (k ? "<a href=\"../" + Escape(m.page) + "\">" + Escape(m.name) + "</a>" : Escape(m.name) + " (this machine)") +
+           (k ? "<a href=\"../" + Escape(m.page) + "\">" + Escape(m.name) + "</a>"
+              : Escape(m.name) + " " + t(P::kThisMachineMark)) +
            "</li>\n";
   }
   out += "</ul>\n<div class=\"pair\">\n";
@@ -281,13 +305,13 @@ std::string CollectionSection(const std::vector<SiteEntry>& machines, const std:
       const std::optional<uint32_t>& v = integer ? machines[who[k]].figures.integer : machines[who[k]].figures.floating;
       if (!v) continue;
       const std::string label = html::Letter(k) + " " + html::WithoutNameLabel(machines[who[k]].name);
-      bars.push_back({label, *v, static_cast<int>(k), label + ": " + Thousands(*v) + " points"});
+      bars.push_back({label, *v, static_cast<int>(k), label + ": " + t(P::kPoints, {Thousands(*v)})});
     }
     std::stable_sort(bars.begin(), bars.end(), [](const html::RankBar& a, const html::RankBar& b) { return a.points > b.points; });
     if (bars.empty()) continue;
-    const char* caption = integer ? "Integer points" : "Floating-point points";
-    out += std::string("<figure><figcaption>") + caption + "</figcaption>\n" +
-           html::RankingSvg(bars, std::string("Nearest neighbours, ") + caption) + "\n</figure>\n";
+    const std::string caption = t(integer ? P::kIntegerPoints : P::kFloatPoints);
+    out += "<figure><figcaption>" + caption + "</figcaption>\n" +
+           html::RankingSvg(bars, t(P::kNeighboursChart, {caption})) + "\n</figure>\n";
   }
   out += "</div>\n</section>\n";
   return out;

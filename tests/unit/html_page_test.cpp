@@ -133,7 +133,10 @@ TEST(Facts, PentiumThreeWithEverything) {
   EXPECT_EQ(f.l2KB, 512u);
   EXPECT_EQ(f.windowsVersion + " " + f.platform, "4.10 Windows95[chicago]");
   EXPECT_EQ(f.physicalTotalKB, 131072u);
-  EXPECT_EQ(f.directX, (std::vector<std::string>{"Direct3D", "DirectDraw (16 MB video memory)",
+  std::vector<std::string> directX;
+  TextConverter sjis;
+  for (const DirectXAnswer& d : f.directX) directX.push_back(DirectXText(d, sjis, Language::kEnglish));
+  EXPECT_EQ(directX, (std::vector<std::string>{"Direct3D", "DirectDraw (16 MB video memory)",
                                                  "DirectDraw2 (16 MB video memory)", "DirectSound",
                                                  "DirectPlay (1 provider)"}));
   EXPECT_EQ(f.bench, ProcessorBench::TimeStamp);

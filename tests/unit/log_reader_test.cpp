@@ -63,7 +63,8 @@ std::string Summary(const MemoryOutline& outline) {
                   std::to_string(f.physicalTotalKB.value_or(~0u)) + '|' +
                   std::to_string(f.physicalAvailKB.value_or(~0u)) + '|' +
                   std::to_string(static_cast<int>(f.bench));
-  for (const std::string& d : f.directX) s += "|dx:" + d;
+  TextConverter sjis;
+  for (const html::DirectXAnswer& d : f.directX) s += "|dx:" + html::DirectXText(d, sjis, Language::kEnglish);
   for (const auto& b : {f.integer, f.floating})
     if (b) s += "|" + std::to_string(b->points) + "/" + std::to_string(b->time);
   for (const html::MemoryPoint& m : f.memory)

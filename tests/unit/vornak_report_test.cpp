@@ -29,6 +29,14 @@ TEST(ReportOptions, WhatACommandLineAsksFor) {
       {{"logs", "--site", "-"}, "--site needs a folder"},
       {{"logs", "--site", "a", "--json", "x"}, kSiteAlone},
       {{"logs", "--site", "a", "--outline"}, kSiteAlone},
+      {{"A.LOG", "--html", "p", "--lang", "ja"}, ""},
+      {{"--site", "out", "--lang", "en", "logs"}, ""},
+      {{"A.LOG", "--lang", "fr"}, "--lang needs en or ja, not fr"},
+      {{"A.LOG", "--lang", "JA"}, "--lang needs en or ja, not JA"},
+      {{"A.LOG", "--lang", ""}, "--lang needs en or ja"},
+      {{"A.LOG", "--lang"}, "--lang needs en or ja"},
+      {{"A.LOG", "--lang", "en", "--lang", "ja"}, "--lang is given twice"},
+      {{"--lang", "ja", "--", "--lang"}, ""},  // an input named --lang
   };
   for (const auto& c : kCases) {
     std::string error;
@@ -38,6 +46,11 @@ TEST(ReportOptions, WhatACommandLineAsksFor) {
   }
   std::string error;
   EXPECT_EQ(ParseOptions({"--", "-x.LOG", "--json"}, error)->inputs, std::vector<std::string>({"-x.LOG", "--json"}));
+  // The language as asked; none when not asked (the system's then).
+  EXPECT_EQ(ParseOptions({"A.LOG", "--lang", "ja"}, error)->lang, Language::kJapanese);
+  EXPECT_EQ(ParseOptions({"--lang", "en", "A.LOG"}, error)->lang, Language::kEnglish);
+  EXPECT_FALSE(ParseOptions({"A.LOG"}, error)->lang.has_value());
+  EXPECT_EQ(ParseOptions({"--lang", "ja", "--", "--lang"}, error)->inputs, std::vector<std::string>({"--lang"}));
 }
 
 // Each row changes one fact of a machine that has them all: the values it

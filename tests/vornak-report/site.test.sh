@@ -58,13 +58,21 @@ PY
 check "links: all inside the site and there" '[ "$(cat "$dir/links")" = "pages $((machines + 1))" ]'
 
 # The policy allows the index's script by its hash: the hash of its text.
-check "script: its hash in the policy" '/usr/bin/env python3 - "$dir/out/index.html" <<"PY"
+script_hash_ok() {
+  /usr/bin/env python3 - "$1" <<"PY"
 import base64, hashlib, re, sys
 page = open(sys.argv[1], encoding="utf-8").read()
 script = re.search(r"<script>(.*?)</script>", page, re.S).group(1)
 allowed = re.search(r"script-src .sha256-([^ ]+).;", page).group(1)
 sys.exit(base64.b64encode(hashlib.sha256(script.encode()).digest()).decode() != allowed)
-PY'
+PY
+}
+check "script: its hash in the policy" 'script_hash_ok "$dir/out/index.html"'
+# In Japanese the script writes its count in Japanese: its own hash.
+"$tool" --site "$dir/ja" --lang ja "$in/club" 2>/dev/null
+check "Japanese: the script's hash in the policy" 'script_hash_ok "$dir/ja/index.html" && ! cmp -s <(grep -o "sha256-[^'"'"']*" "$dir/ja/index.html") <(grep -o "sha256-[^'"'"']*" "$dir/out/index.html")'
+check "Japanese: every page in Japanese" '[ "$(grep -L "^<html lang=\"ja\">" "$dir"/ja/index.html "$dir"/ja/m/*.html)" = "" ]'
+rm -rf "$dir/ja"
 
 old=$(sum "$dir/out")
 leftover() { ls -A "$dir" | grep -q '^\.out\.'; }

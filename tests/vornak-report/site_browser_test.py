@@ -9,6 +9,9 @@ site_browser_test.py TOOL          the test
 site_browser_test.py TOOL --canary the same checks on two broken sites (the
                                    script's hash wrong; a load from outside
                                    the site): passes only if both fail
+site_browser_test.py TOOL --lang ja the test on the site in Japanese: the
+                                   script's count in Japanese, allowed by
+                                   the hash of that script
 """
 import json
 import os
@@ -25,9 +28,17 @@ from selenium.webdriver.common.by import By
 SRC = os.path.dirname(os.path.dirname(os.path.dirname(os.path.abspath(__file__))))
 NUMERIC = ('Clock (MHz)', 'Memory (KB)', 'Integer points', 'Float points', 'Memory 16 KB', 'Memory 512 KB',
            'Memory 4 MB')
+# The Japanese index's column heads, by their English names.
+HEADS_JA = {'プロセッサ': 'Processor', 'ベンダー': 'Vendor', 'シグネチャ': 'Signature', 'クロック (MHz)': 'Clock (MHz)',
+            'メモリ (KB)': 'Memory (KB)', 'ベンチマーク': 'Benchmark', '整数演算ポイント': 'Integer points',
+            '浮動小数点演算ポイント': 'Float points', 'メモリ 16 KB': 'Memory 16 KB', 'メモリ 512 KB': 'Memory 512 KB',
+            'メモリ 4 MB': 'Memory 4 MB', 'ファイル': 'File', '途中終了': 'Truncated'}
+# What the filter says, by language.
+SHOWN = {'en': lambda shown, rows: '%d of %d machines shown' % (shown, rows),
+         'ja': lambda shown, rows: '%d台中%d台を表示' % (rows, shown)}
 
 
-def build(tool, work):
+def build(tool, work, lang='en'):
     """The site of the recorded machines (both benchmark kinds, duplicates,
     blanks in columns) and a copy under a hostile name."""
     inp = os.path.join(work, 'in')
@@ -35,7 +46,7 @@ def build(tool, work):
     shutil.copy(os.path.join(SRC, 'tests/profiles/html/k6-233-win95.profile'),
                 os.path.join(inp.encode(), b'-"<x> \xff.profile'))
     out = os.path.join(work, 'site')
-    subprocess.run([tool, '--site', out, inp], check=True, stderr=subprocess.DEVNULL)
+    subprocess.run([tool, '--site', out, inp, '--lang', lang], check=True, stderr=subprocess.DEVNULL)
     return out
 
 
@@ -88,7 +99,7 @@ def problems_of_logs(d, root, requested=None):
     return found
 
 
-def check(site):
+def check(site, lang='en'):
     """The list of what is wrong with the site in the browser."""
     root = os.path.realpath(site)
     index = os.path.join(root, 'index.html')
@@ -105,6 +116,8 @@ def check(site):
             "return [Array.prototype.map.call(t.tHead.rows[0].cells, text),"
             " rows.map(function (r) { return Array.prototype.map.call(r.cells, text); }),"
             " rows.map(function (r) { return r.querySelector('a').getAttribute('href'); })];")
+        if lang == 'ja':
+            heads = [HEADS_JA.get(h, h) for h in heads]
         if not written or shown_rows(d, links) != list(range(written)):
             problems.append('without script: not every row shown')
         if d.find_element(By.ID, 'filter').is_displayed():
@@ -145,7 +158,7 @@ def check(site):
             if set(got) != wanted:
                 problems.append('filter %r shows %s, not %s' % (query, sorted(got), sorted(wanted)))
             text = d.find_element(By.ID, 'shown').text
-            if text != '%d of %d machines shown' % (len(wanted), len(rows)):
+            if text != SHOWN[lang](len(wanted), len(rows)):
                 problems.append('filter %r says %r' % (query, text))
         problems += problems_of_logs(d, root)
         # A machine's page with its shared images, from the index's link.
@@ -167,11 +180,12 @@ def check(site):
 def main():
     tool = os.path.realpath(sys.argv[1])
     canary = sys.argv[2:] == ['--canary']
+    lang = sys.argv[3] if sys.argv[2:3] == ['--lang'] else 'en'
     work = tempfile.mkdtemp()
     try:
-        site = build(tool, work)
+        site = build(tool, work, lang)
         if not canary:
-            problems = check(site)
+            problems = check(site, lang)
             for p in problems:
                 print('FAIL:', p)
             return 1 if problems else 0

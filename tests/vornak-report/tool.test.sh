@@ -216,6 +216,30 @@ check "--html with --outline is a usage error" '[ $rc = 2 ]'
 "$tool" "$dir/good" "$dir/good" > "$dir/two.log"; rc=$?
 check "two profiles: their logs one after the other" '[ $rc = 0 ] && cat "$dir/log" "$dir/log" | cmp -s - "$dir/two.log"'
 
+# The page's language: --lang, else the first of LC_ALL, LC_MESSAGES and
+# LANG that is set and not empty. Only the page and the site change with it.
+page=$src/tests/profiles/html/k6-233-win95.profile
+while IFS='|' read -r name settings lang expected; do
+  env -u LC_ALL -u LC_MESSAGES -u LANG $settings "$tool" "$page" --html - ${lang:+--lang "$lang"} > "$dir/lang.html" 2>/dev/null
+  check "language: $name" 'grep -q "^<html lang=\"$expected\">" "$dir/lang.html"'
+done <<'CASES'
+LANG Japanese|LANG=ja_JP.UTF-8||ja
+LC_ALL over LANG|LC_ALL=C LANG=ja_JP.UTF-8||en
+LC_MESSAGES over LANG|LC_MESSAGES=ja_JP.UTF-8 LANG=en_US.UTF-8||ja
+LC_ALL over LC_MESSAGES|LC_ALL=ja LC_MESSAGES=C||ja
+an empty LC_ALL is not set|LC_ALL= LANG=ja||ja
+nothing set|||en
+--lang over the locale|LANG=ja_JP.UTF-8|en|en
+--lang ja|LC_ALL=C|ja|ja
+CASES
+for args in "--json -" "--csv -" "--outline" ""; do
+  check "language: $args the same in Japanese" 'cmp -s <("$tool" "$page" $args) <(LC_ALL=ja_JP.UTF-8 "$tool" "$page" --lang ja $args)'
+done
+"$tool" "$page" --lang fr --html "$dir/fr.html" 2>"$dir/err"; rc=$?
+check "--lang fr: exit 2, said why, the usage, no page" \
+  '[ $rc = 2 ] && grep -qx "vornak-report: --lang needs en or ja, not fr" "$dir/err" && grep -q "^usage:" "$dir/err" && [ ! -e "$dir/fr.html" ]'
+check "--help names --lang" '"$tool" --help | grep -q -- "--lang en|ja"'
+
 # A stranger's bytes in messages: file names and a truncated log's last line
 # that would set the terminal's title and clear it reach standard error as
 # escapes, one line a message; the outputs keep the bytes as they are.

@@ -7,6 +7,10 @@
 # code page 932. Also what only Windows has: backslashes, drive letters and
 # blanks in paths, a read-only target, a name the ANSI code page cannot
 # hold, and a message whose name holds its characters and its controls.
+# The page and the site speak the system's language: English in the default
+# prefix, Japanese in the code page 932 one (a Japanese user's language,
+# 0x0411), each against the native tool in that language, and either
+# language by --lang in both.
 # Each prefix runs one batch file, so that Wine starts once for it.
 source "$VORNAK_SOURCE/tests/wine/lib.sh"
 native="$VORNAK_NATIVE/vornak-report"
@@ -62,6 +66,10 @@ page1|${profiles[*]:0:6} --html out/page1.html
 page2|${profiles[*]:6:5} --html out/page2.html
 page3|${profiles[*]:11:6} --html out/page3.html
 page4|in/sjis.LOG in/cut.LOG --html -
+page-en|tests/profiles/html/p3-500-win98.profile in/cut.LOG in/glued.LOG --lang en --html out/page-en.html
+page-ja|tests/profiles/html/p3-500-win98.profile in/cut.LOG in/glued.LOG in/sjis.LOG --lang ja --html out/page-ja.html
+site-ja|--site out/site-ja --lang ja in/cut.LOG in/glued.LOG tests/profiles/html
+bad-lang|in/cut.LOG --lang jp --html out/bad-lang.html
 json-stdout|in/sjis.LOG --json -
 csv-stdout|in/cut.LOG tests/profiles/cpu/amd-k6.profile --csv -
 hostile|in/hostile.LOG
@@ -77,31 +85,41 @@ usage|--frobnicate
 help|--help
 version|--version"
 
-# The native side, then the same bytes expected from Windows.
-(cd "$inputs" && mkdir out && while IFS='|' read -r name args; do
-  eval "\"$native\" $args" > "out/$name.stdout" 2> "out/$name.stderr"
-  echo $? > "out/$name.rc"
-done <<<"$cases") || fail "native runs"
-# The Windows-only cases' native counterparts, spelt with slashes.
-(cd "$inputs" && "$native" "dir with blanks/sub/A.LOG" --csv out/blanks.csv &&
-  "$native" "dir with blanks/sub/A.LOG" --outline > out/drive.stdout) || fail "native runs with blanks"
-# A site made, then replaced by one of a file and a folder with blanks.
-(cd "$inputs" && "$native" --site out/site in/cut.LOG > /dev/null 2>&1 &&
-  "$native" --site out/site tests/profiles/cpu/amd-k6.profile in/cut.LOG "dir with blanks" \
-    > out/site.stdout 2> out/site.stderr) || fail "native site"
-mv "$inputs/out" "$work/native"
+# The native side, then the same bytes expected from Windows: in English
+# (LC_ALL=C) and in Japanese (the locale's language).
+native_runs() {  # NAME LOCALE
+  (export LC_ALL=$2 && cd "$inputs" && mkdir out && while IFS='|' read -r name args; do
+    eval "\"$native\" $args" > "out/$name.stdout" 2> "out/$name.stderr"
+    echo $? > "out/$name.rc"
+  done <<<"$cases") || fail "native runs"
+  # The Windows-only cases' native counterparts, spelt with slashes.
+  (export LC_ALL=$2 && cd "$inputs" && "$native" "dir with blanks/sub/A.LOG" --csv out/blanks.csv &&
+    "$native" "dir with blanks/sub/A.LOG" --outline > out/drive.stdout) || fail "native runs with blanks"
+  # A site made, then replaced by one of a file and a folder with blanks.
+  (export LC_ALL=$2 && cd "$inputs" && "$native" --site out/site in/cut.LOG > /dev/null 2>&1 &&
+    "$native" --site out/site tests/profiles/cpu/amd-k6.profile in/cut.LOG "dir with blanks" \
+      > out/site.stdout 2> out/site.stderr) || fail "native site"
+  mv "$inputs/out" "$work/$1"
+}
+native_runs native C
+native_runs native-ja ja_JP.UTF-8
+grep -q '^<html lang="ja">' "$work/native-ja/page1.html" || fail "the native pages under ja_JP.UTF-8 are not Japanese"
+cmp -s "$work/native/page-ja.html" "$work/native-ja/page-ja.html" || fail "--lang ja natively not the same in both locales"
 grep -q 'note: in/cut.LOG is truncated' "$work/native/log.stderr" || fail "the cut log is not truncated natively"
 grep -qxF 'vornak-report: note: in/hostile.LOG is truncated: its last line is line 28: Supports \x1B]0;owned\x07\x1B[2J\x7F' \
   "$work/native/hostile.stderr" || fail "the hostile log's note natively"
 grep -q $'\xef\xbf\xbd' "$work/native/json-stdout.stdout" || fail "no U+FFFD in the code page 932 log's JSON"
 
-# run_prefix NAME LOCALE CODEPAGE GOOD BAD MISSING SHOWN: the batch under
-# Wine in prefix NAME, started under LOCALE, which gives the ANSI code page
-# CODEPAGE; GOOD is a file name the code page holds, BAD one it does not;
-# MISSING, a name of no file, has SHOWN in its message (the code page's bytes,
-# its controls as escapes).
+# run_prefix NAME LOCALE CODEPAGE LANG GOOD BAD MISSING SHOWN: the batch
+# under Wine in prefix NAME, started under LOCALE, which gives the ANSI code
+# page CODEPAGE and the user's language LANG (en or ja); GOOD is a file name
+# the code page holds, BAD one it does not; MISSING, a name of no file, has
+# SHOWN in its message (the code page's bytes, its controls as escapes).
 run_prefix() {
-  local name=$1 locale=$2 codepage=$3 good=$4 bad=$5 missing=$6 shown=$7
+  local name=$1 locale=$2 codepage=$3 lang=$4 good=$5 bad=$6 missing=$7 shown=$8
+  # The native tool as the prefix's user: the same language.
+  local expected=$work/native nativelang=C
+  [ "$lang" = ja ] && expected=$work/native-ja nativelang=ja_JP.UTF-8
   use_prefix "$name"
   wineserver -k 2>/dev/null || true  # a wineserver keeps the code page it started with
   local dir
@@ -166,19 +184,24 @@ run_prefix() {
   local out=$dir/out
   while IFS='|' read -r case args; do
     for part in stdout stderr; do
-      check "$name: $case: $part as natively" 'cmp -s "$work/native/$case.$part" "$out/$case.$part"'
+      check "$name: $case: $part as natively" 'cmp -s "$expected/$case.$part" "$out/$case.$part"'
     done
-    check "$name: $case: exit status as natively" '[ "$(tr -d "\r " < "$out/$case.rc")" = "$(cat "$work/native/$case.rc")" ]'
+    check "$name: $case: exit status as natively" '[ "$(tr -d "\r " < "$out/$case.rc")" = "$(cat "$expected/$case.rc")" ]'
   done <<<"$cases"
-  for f in all.log all.json all.csv page1.html page2.html page3.html; do
-    check "$name: $f as natively" 'cmp -s "$work/native/$f" "$out/$f"'
+  for f in all.log all.json all.csv page1.html page2.html page3.html page-en.html page-ja.html; do
+    check "$name: $f as natively" 'cmp -s "$expected/$f" "$out/$f"'
   done
-  check "$name: backslashes and blanks" 'tr "\\\\" / < "$out/blanks.csv" | cmp -s "$work/native/blanks.csv" -'
+  check "$name: without --lang, the page in the user's language ($lang)" 'grep -q "^<html lang=\"$lang\">" "$out/page1.html"'
+  check "$name: a bad --lang: exit 2, no page" '[ ! -e "$out/bad-lang.html" ] && grep -q "^vornak-report: --lang needs en or ja, not jp" "$out/bad-lang.stderr"'
+  check "$name: backslashes and blanks" 'tr "\\\\" / < "$out/blanks.csv" | cmp -s "$expected/blanks.csv" -'
   # Folders found by the walk are named with backslashes there.
-  check "$name: a site replaced, every file as natively" \
-    '[ "$(tr -d "\r\n " < "$out/site.rc")" = 0 ] && [ "$(cd "$out/site" && find . -type f | sort)" = "$(cd "$work/native/site" && find . -type f | sort)" ] && (cd "$work/native/site" && for f in $(find . -type f); do cmp -s <(tr "\\\\" / < "$f") <(tr "\\\\" / < "$out/site/$f") || exit 1; done) && [ -z "$(find "$out" -maxdepth 1 -name ".site.*")" ]'
-  check "$name: the site's messages" 'tr "\\\\" / < "$out/site.stdout" | cmp -s "$work/native/site.stdout" - && tr "\\\\" / < "$out/site.stderr" | cmp -s "$work/native/site.stderr" -'
-  check "$name: a drive letter" 'cmp -s "$work/native/drive.stdout" "$out/drive.stdout"'
+  local site
+  for site in site site-ja; do
+    check "$name: $site, every file as natively" \
+      '[ "$(tr -d "\r\n " < "$out/$site.rc")" = 0 ] && [ "$(cd "$out/$site" && find . -type f | sort)" = "$(cd "$expected/$site" && find . -type f | sort)" ] && (cd "$expected/$site" && for f in $(find . -type f); do cmp -s <(tr "\\\\" / < "$f") <(tr "\\\\" / < "$out/$site/$f") || exit 1; done) && [ -z "$(find "$out" -maxdepth 1 -name ".$site.*")" ]'
+  done
+  check "$name: the site's messages" 'tr "\\\\" / < "$out/site.stdout" | cmp -s "$expected/site.stdout" - && tr "\\\\" / < "$out/site.stderr" | cmp -s "$expected/site.stderr" -'
+  check "$name: a drive letter" 'cmp -s "$expected/drive.stdout" "$out/drive.stdout"'
   check "$name: an old file replaced whole, nothing left beside it" \
     '[ "$(tr -d "\r\n " < "$out/replace.rc")" = 0 ] && cmp -s "$dir/replace/all.json" <(cd "$inputs" && "$native" in/cut.LOG --json -) && [ "$(ls -A "$dir/replace")" = all.json ]'
   check "$name: a read-only target: exit 1, kept, nothing beside it" \
@@ -198,9 +221,9 @@ run_prefix() {
   check "$name: a name the code page holds" \
     '(cd "$dir" && "$native" "$good" --json -) | cmp -s - "$out/good.json"'
   [ "$name" = japanese ] && check "$name: a trail byte 0x5C in the folder's name" \
-    '(cd "$dir" && "$native" "表/表.LOG" --csv - | sed "s|表/表|表\\\\表|") | cmp -s - "$out/dbcs.csv" && (cd "$dir" && "$native" "表/表.LOG" --html -) | sed "s|表/表|表\\\\表|g" | cmp -s - "$out/dbcs.html"'
+    '(cd "$dir" && "$native" "表/表.LOG" --csv - | sed "s|表/表|表\\\\表|") | cmp -s - "$out/dbcs.csv" && (cd "$dir" && LC_ALL=$nativelang "$native" "表/表.LOG" --html -) | sed "s|表/表|表\\\\表|g" | cmp -s - "$out/dbcs.html"'
   [ "$name" = japanese ] && check "$name: a site of the folder 表 in out\\表: both names end in the trail byte 0x5C" \
-    '(cd "$dir" && "$native" --site "$work/site932" 表 2> /dev/null) && [ -f "$out/表/index.html" ] && (cd "$work/site932" && for f in $(find . -type f); do cmp -s <(tr "\\\\" / < "$f") <(tr "\\\\" / < "$out/表/$f") || exit 1; done)'
+    '(cd "$dir" && LC_ALL=$nativelang "$native" --site "$work/site932" 表 2> /dev/null) && [ -f "$out/表/index.html" ] && (cd "$work/site932" && for f in $(find . -type f); do cmp -s <(tr "\\\\" / < "$f") <(tr "\\\\" / < "$out/表/$f") || exit 1; done)'
   check "$name: a name the code page cannot hold: exit 2, a message, nothing written" \
     '[ "$(tr -d "\r\n " < "$out/bad-name.rc")" = 2 ] && grep -q "^vornak-report: the name .* has characters that code page $codepage cannot hold" "$out/bad-name.stderr" && [ ! -e "$out/bad-name.json" ] && [ ! -s "$out/bad-name.stdout" ]'
   check "$name: a missing name's message: the code page's characters kept, its controls as escapes" \
@@ -214,7 +237,7 @@ run_prefix() {
 # U+0081 (C2 81 in UTF-8) is the byte 0x81 in 1252, one of its C1 controls;
 # in 932, 表 and ソ end in 0x5C and ゴ in 0x53 (their trail bytes), and U+0080
 # is the byte 0x80.
-run_prefix default C.UTF-8 1252 café.LOG 表é.LOG $'\xc2\x81é.LOG' '\x81'$'\xe9.LOG'
-run_prefix japanese ja_JP.UTF-8 932 表.LOG 表é.LOG $'表ソゴ\xc2\x80.LOG' $'\x95\x5c\x83\x5c\x83\x53''\x80.LOG'
+run_prefix default C.UTF-8 1252 en café.LOG 表é.LOG $'\xc2\x81é.LOG' '\x81'$'\xe9.LOG'
+run_prefix japanese ja_JP.UTF-8 932 ja 表.LOG 表é.LOG $'表ソゴ\xc2\x80.LOG' $'\x95\x5c\x83\x5c\x83\x53''\x80.LOG'
 [ $failures = 0 ] && echo "report-exe: ok"
 exit $failures
