@@ -73,8 +73,10 @@ return Array.prototype.filter.call(document.querySelectorAll('svg'), function (s
       .map(function (e) { return e.textContent.trim(); });
   };
   var caption = s.closest('figure') && s.closest('figure').querySelector('figcaption a');
+  var image = s.querySelector('image');
   return {index: i, label: s.getAttribute('aria-label') || '', titles: text('title'), figures: text('text.val'),
-          image: s.querySelector('image') !== null, link: caption ? caption.href : null};
+          image: image ? new URL(image.getAttribute('href'), location.href).href : null,
+          link: caption ? caption.href : null};
 });
 """
 
@@ -146,17 +148,21 @@ def chart_text_problems(d, page):
         if lost:
             wrong('texts out of a reader\'s reach', c, lost[0])
         if c['image']:
-            if c['link']:
-                linked.add(c['link'])
-            else:
+            if not c['link']:
                 wrong('shared bars linked from nowhere', c)
+            elif c['link'] != c['image']:
+                wrong('caption links other bars than it draws', c, os.path.basename(c['link']))
+            else:
+                linked.add(c['link'])
     for what, charts_ in kinds.items():
         problems.append('%s: %d of %d charts: %s, first %s' % (page, len(charts_), len(charts), what, charts_[0]))
     for alt, link in d.execute_script(
             "return Array.prototype.map.call(document.querySelectorAll('figure img'), function (i) {"
-            " var a = i.closest('figure').querySelector('figcaption a'); return [i.alt, a ? a.href : null]; });"):
+            " var a = i.closest('figure').querySelector('figcaption a');"
+            " return [i.alt, a && a.href === i.src ? a.href : null]; });"):
         if not alt or not link:
-            problems.append('%s: image %r: %s' % (page, alt, 'no text alternative' if not alt else 'linked from nowhere'))
+            problems.append('%s: image %r: %s' % (page, alt, 'no text alternative' if not alt else
+                                                   'its bars linked from nowhere'))
         else:
             linked.add(link)
     return problems, sorted(linked)
