@@ -68,7 +68,9 @@ add_test(NAME vornak-report.site
          COMMAND bash ${CMAKE_SOURCE_DIR}/tests/vornak-report/site.test.sh $<TARGET_FILE:vornak-report>)
 # The site in Chromium through chromium-driver (Debian's python, which has
 # python3-selenium): sorting, filtering, no console error, no request
-# outside the site; and its canary, the same checks failing on broken sites.
+# outside the site; axe-core and the Nu HTML Checker on the pages and the
+# index, the charts' texts in the accessibility tree, the index by keyboard;
+# and its canary, the same checks failing on broken sites and pages.
 add_test(NAME vornak-report.site-browser
          COMMAND /usr/bin/python3 ${CMAKE_SOURCE_DIR}/tests/vornak-report/site_browser_test.py $<TARGET_FILE:vornak-report>)
 add_test(NAME vornak-report.site-browser-canary
