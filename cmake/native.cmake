@@ -68,13 +68,16 @@ add_test(NAME vornak-report.site
          COMMAND bash ${CMAKE_SOURCE_DIR}/tests/vornak-report/site.test.sh $<TARGET_FILE:vornak-report>)
 # The site in Chromium through chromium-driver (Debian's python, which has
 # python3-selenium): sorting, filtering, no console error, no request
-# outside the site; and its canary, the same checks failing on broken sites.
+# outside the site; axe-core and the Nu HTML Checker on the pages and the
+# index, the charts' texts in the accessibility tree, the index by keyboard;
+# and its canary, the same checks failing on broken sites and pages. One
+# test per language, so that the two run side by side.
 add_test(NAME vornak-report.site-browser
-         COMMAND /usr/bin/python3 ${CMAKE_SOURCE_DIR}/tests/vornak-report/site_browser_test.py $<TARGET_FILE:vornak-report>)
+         COMMAND /usr/bin/python3 ${CMAKE_SOURCE_DIR}/tests/vornak-report/site_browser_test.py $<TARGET_FILE:vornak-report> --lang en)
 add_test(NAME vornak-report.site-browser-canary
          COMMAND /usr/bin/python3 ${CMAKE_SOURCE_DIR}/tests/vornak-report/site_browser_test.py $<TARGET_FILE:vornak-report> --canary)
-# The same in Japanese (--lang ja): the count of rows the script writes, and
-# the policy's hash of that script.
+# The same in Japanese (--lang ja): the pages for every reader again, the
+# count of rows the script writes, and the policy's hash of that script.
 add_test(NAME vornak-report.site-browser-ja
          COMMAND /usr/bin/python3 ${CMAKE_SOURCE_DIR}/tests/vornak-report/site_browser_test.py $<TARGET_FILE:vornak-report> --lang ja)
 set_tests_properties(vornak-report.site-browser vornak-report.site-browser-canary vornak-report.site-browser-ja

@@ -213,8 +213,8 @@ std::string RankingSvg(const std::vector<RankBar>& bars, const std::string& aria
   auto width = [&](uint64_t p) { return barMaxW * static_cast<double>(p) / static_cast<double>(scale.top); };
 
   std::string s = "<svg xmlns=\"http://www.w3.org/2000/svg\" class=\"rank\" viewBox=\"0 0 " + Num(W) + " " +
-                  Num(H) + "\" width=\"" + Num(W) + "\" height=\"" + Num(H) + "\" role=\"img\" aria-label=\"" +
-                  Escape(ariaLabel) + "\">\n";
+                  Num(H) + "\" width=\"" + Num(W) + "\" height=\"" + Num(H) + "\" role=\"group\" aria-label=\"" +
+                  Escape(ariaLabel) + "\">\n<g aria-hidden=\"true\">\n";
   const double plotBottom = top + rowH * static_cast<double>(bars.size());
   for (int i = 0; i <= scale.Steps(); ++i) {
     const uint64_t v = scale.step * static_cast<uint64_t>(i);
@@ -223,11 +223,12 @@ std::string RankingSvg(const std::vector<RankBar>& bars, const std::string& aria
          Num(plotBottom) + "\"/><text class=\"tick\" x=\"" + Num(x) + "\" y=\"" + Num(plotBottom + 14) +
          "\" text-anchor=\"middle\">" + Thousands(v) + "</text>\n";
   }
+  s += "</g>\n";
   for (size_t i = 0; i < bars.size(); ++i) {
     const RankBar& b = bars[i];
     const double y = top + rowH * static_cast<double>(i);
     const bool mine = b.machine >= 0;
-    s += "<g" + std::string(mine ? " class=\"mine\"" : "") + "><title>" + Escape(b.detail) + "</title>";
+    s += "<g" + std::string(mine ? " class=\"mine\"" : "") + " role=\"img\"><title>" + Escape(b.detail) + "</title>";
     if (mine)
       s += "<rect x=\"0\" y=\"" + Num(y) + "\" width=\"" + Num(W) + "\" height=\"" + Num(rowH) + "\" fill=\"" +
            StyleOf(b.machine).tint + "\"/>";
@@ -255,10 +256,10 @@ std::string RankingOverlaySvg(const std::vector<RankBar>& references, const std:
   const double y = rowH + kRankTop + rowH * static_cast<double>(above);
   const MachineStyle& st = StyleOf(machine.machine < 0 ? 0 : static_cast<size_t>(machine.machine));
   std::string s = "<svg xmlns=\"http://www.w3.org/2000/svg\" class=\"rank\" viewBox=\"0 0 " + Num(kRankW) + " " +
-                  Num(H) + "\" width=\"" + Num(kRankW) + "\" height=\"" + Num(H) + "\" role=\"img\" aria-label=\"" +
+                  Num(H) + "\" width=\"" + Num(kRankW) + "\" height=\"" + Num(H) + "\" role=\"group\" aria-label=\"" +
                   Escape(ariaLabel) + "\">\n<image href=\"" + Escape(image) + "\" x=\"0\" y=\"" + Num(rowH) +
-                  "\" width=\"" + Num(kRankW) + "\" height=\"" + Num(H - rowH) + "\"/>\n";
-  s += "<g class=\"mine\"><title>" + Escape(machine.detail) + "</title><rect x=\"0\" y=\"0\" width=\"" + Num(kRankW) +
+                  "\" width=\"" + Num(kRankW) + "\" height=\"" + Num(H - rowH) + "\" aria-hidden=\"true\"/>\n";
+  s += "<g class=\"mine\" role=\"img\"><title>" + Escape(machine.detail) + "</title><rect x=\"0\" y=\"0\" width=\"" + Num(kRankW) +
        "\" height=\"" + Num(rowH) + "\" fill=\"" + st.tint + "\"/><text class=\"lab labm\" x=\"268\" y=\"13\" "
        "text-anchor=\"end\">" + Escape(Shorten(machine.label, 36)) + "</text><rect x=\"" + Num(kRankBarX) +
        "\" y=\"3\" width=\"" + Num(x - kRankBarX) + "\" height=\"" + Num(rowH - 6) + "\" fill=\"" + st.colour +
@@ -374,8 +375,9 @@ std::string MemorySvg(const std::vector<MemorySeries>& series, size_t machineCou
 
   std::string s = "<svg xmlns=\"http://www.w3.org/2000/svg\" class=\"mem\" viewBox=\"0 0 " + Num(W) + " " + Num(H) +
                   "\" width=\"" + Num(W) + "\" height=\"" + Num(H) +
-                  "\" role=\"img\" aria-label=\"" + t(PageText::kMemoryChartName) + "\">\n";
-  // Horizontal grid and the points scale.
+                  "\" role=\"group\" aria-label=\"" + t(PageText::kMemoryChartName) + "\">\n<g aria-hidden=\"true\">\n";
+  // Horizontal grid and the points scale: the scale is no figure a reader
+  // needs, each mark's title names its points.
   for (uint64_t v : ticks) {
     s += "<line class=\"grid\" x1=\"" + Num(left) + "\" y1=\"" + Num(Y(v)) + "\" x2=\"" + Num(W - right) +
          "\" y2=\"" + Num(Y(v)) + "\"/><text class=\"tick\" x=\"" + Num(left - 6) + "\" y=\"" + Num(Y(v) + 4) +
@@ -391,7 +393,7 @@ std::string MemorySvg(const std::vector<MemorySeries>& series, size_t machineCou
   }
   s += "<line class=\"axis\" x1=\"" + Num(left) + "\" y1=\"" + Num(plotBottom) + "\" x2=\"" + Num(W - right) +
        "\" y2=\"" + Num(plotBottom) + "\"/><line class=\"axis\" x1=\"" + Num(left) + "\" y1=\"" + Num(top) +
-       "\" x2=\"" + Num(left) + "\" y2=\"" + Num(plotBottom) + "\"/>\n";
+       "\" x2=\"" + Num(left) + "\" y2=\"" + Num(plotBottom) + "\"/>\n</g>\n";
   s += "<text class=\"axt\" x=\"" + Num((left + W - right) / 2) + "\" y=\"" + Num(H - 8) +
        "\" text-anchor=\"middle\">" + t(PageText::kBlockSizeAxis) + "</text>\n";
   s += std::string("<text class=\"axt\" x=\"8\" y=\"16\">") +
@@ -414,7 +416,7 @@ std::string MemorySvg(const std::vector<MemorySeries>& series, size_t machineCou
       const double x = axis.X(p.blockKB), y = Y(p.figure.points);
       d += (pen ? "L" : "M") + Num(x) + " " + Num(y);
       pen = true;
-      markers += "<g><title>" + Letter(m.machine) + separator + MemorySize(p.blockKB) + ": " +
+      markers += "<g role=\"img\"><title>" + Letter(m.machine) + separator + MemorySize(p.blockKB) + ": " +
                  t(PageText::kPoints, {Thousands(p.figure.points)}) + "</title>" + Marker(m.machine, x, y, 4) + "</g>";
     }
     s += "<path d=\"" + d + "\" fill=\"none\" stroke=\"" + st.colour + "\" stroke-width=\"2.2\"" +

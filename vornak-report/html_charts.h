@@ -73,6 +73,11 @@ std::vector<RankingGroup> BuildRankings(const CompareListing& listing, bool char
                                         const std::vector<RankedMachine>& machines,
                                         TextConverter& sjis, Language lang = Language::kEnglish);
 
+// The charts are groups named by their label, each bar or mark an image
+// named by its <title>, the scales hidden from a screen reader: it reads
+// every figure the chart draws, where one picture would give it the name
+// alone.
+//
 // A horizontal bar chart, one labelled bar per row, machines highlighted.
 std::string RankingSvg(const std::vector<RankBar>& bars, const std::string& ariaLabel);
 

@@ -24,8 +24,8 @@ h3{font-size:15px;margin:18px 0 6px}.sub{color:#555;margin:0 0 8px}
 .note{color:#444;background:#f4f4f4;border-left:4px solid #999;padding:6px 10px;margin:8px 0}
 table.summary{border-collapse:collapse;margin:6px 0;width:100%;table-layout:fixed}
 .summary th,.summary td{border:1px solid #ccc;padding:4px 8px;text-align:left;vertical-align:top;overflow-wrap:anywhere}
-.summary thead th{background:#eee}.summary th.corner{width:170px}.summary tbody th{background:#fafafa;font-weight:600}
-.summary td.differs{background:#fff1c2}
+.summary thead th,.summary thead td{background:#eee}.summary .corner{width:170px}.summary tbody th{background:#fafafa;font-weight:600}
+.summary td.differs{background:#fff1c2}.summary td.differs::before{content:"\2260  ";color:#a04800;font-weight:bold}
 .swatch{display:inline-block;width:12px;height:12px;border:1px solid #222;vertical-align:-1px;margin-right:4px}
 details.group{margin:6px 0;border:1px solid #ddd;border-radius:4px;padding:4px 8px}
 details.group>summary{font-weight:600;cursor:pointer}details.group details.group{margin-left:14px}
@@ -41,6 +41,7 @@ svg text{font-family:$TEXT}
 .tree details>details,.tree details>.l{margin-left:1.4em}
 .tree .d{background:#fff1c2}.tree .d::before{content:"\2260  ";color:#a04800;font-weight:bold}
 .tree details:not([open])>.has::after{content:"  \25C6 $DIFFERS";font:11px $MARK;color:#a04800}
+:focus-visible{outline:2px solid #0b57d0;outline-offset:2px}
 )";
 
 // The rules of the ranking charts, for their images on a site.
@@ -90,14 +91,14 @@ class Page {
     Legend();
     for (size_t i = 0; i < m_.size(); ++i)
       if (m_[i].source.truncated) Note(TruncatedNote(i));
-    out_ += "</header>\n";
+    out_ += "</header>\n<main>\n";
     if (site_) out_ += kCollectionMark;
     // Short to long: the memory chart is one figure, the rankings are many.
     Summary();
     Memory();
     Processor();
     Outlines();
-    out_ += "</body>\n</html>\n";
+    out_ += "</main>\n</body>\n</html>\n";
     return std::move(out_);
   }
 
@@ -151,7 +152,8 @@ class Page {
   }
 
   void Summary() {
-    out_ += "<section id=\"summary\">\n<h2>" + t_(P::kSummary) + "</h2>\n<table class=\"summary\">\n<thead><tr><th class=\"corner\"></th>";
+    // The corner heads nothing: a cell, not an empty header.
+    out_ += "<section id=\"summary\">\n<h2>" + t_(P::kSummary) + "</h2>\n<table class=\"summary\">\n<thead><tr><td class=\"corner\"></td>";
     for (size_t i = 0; i < m_.size(); ++i)
       out_ += "<th><span class=\"swatch\" style=\"background:" + std::string(StyleOf(i).colour) + "\"></span>" +
               Escape(Tag(i) + files_[i]) + "</th>";
@@ -223,6 +225,14 @@ class Page {
     return "<img class=\"rank\" src=\"" + Escape(site_->assets + file) + "\" alt=\"" + Escape(aria) + "\">";
   }
 
+  // A chart's caption; on a site's page, where the reference bars are a
+  // shared image, a link to that image: opened alone it is a document whose
+  // every bar a screen reader reads by its title.
+  std::string Caption(const std::string& text, const RankingGroup* ref, const std::string& file) const {
+    if (!site_ || !ref) return "<figcaption>" + Escape(text) + "</figcaption>\n";
+    return "<figcaption><a href=\"" + Escape(site_->assets + file) + "\">" + Escape(text) + "</a></figcaption>\n";
+  }
+
   // `ref`: the same group of the reference bars alone (on a site's page);
   // `count` numbers the groups in the order of the walk, as the shared
   // images are named (SharedRankingImages).
@@ -233,11 +243,11 @@ class Page {
     if (!g.integer.empty() || !g.floating.empty()) {
       out_ += "<div class=\"pair\">\n";
       if (!g.integer.empty())
-        out_ += "<figure><figcaption>" + t_(P::kIntegerPoints) + "</figcaption>\n" +
+        out_ += "<figure>" + Caption(t_(P::kIntegerPoints), ref, file + "-int.svg") +
                 Chart(g.integer, ref ? &ref->integer : nullptr, file + "-int.svg", t_(P::kChartIntegerName, {g.title})) +
                 "\n</figure>\n";
       if (!g.floating.empty())
-        out_ += "<figure><figcaption>" + t_(P::kFloatPoints) + "</figcaption>\n" +
+        out_ += "<figure>" + Caption(t_(P::kFloatPoints), ref, file + "-float.svg") +
                 Chart(g.floating, ref ? &ref->floating : nullptr, file + "-float.svg",
                       t_(P::kChartFloatName, {g.title})) +
                 "\n</figure>\n";

@@ -154,6 +154,8 @@ constexpr Row kRows[] = {
   {P::kScatterCaptionMany,     "{1}: {2} machines",                                 "{1}: {2}台"},
   {P::kScatterHidden,          " ({1} without both figures not shown)",             "（両方の値がない{1}台は表示していません）"},
   {P::kScatterName,            "{1}, integer against floating-point points",        "{1}、整数演算と浮動小数点演算のポイント"},
+  {P::kLegendMachine,          "Machine of the collection",                         "コレクションのマシン"},
+  {P::kLegendReference,        "Reference machine",                                 "基準機"},
   {P::kCollectionTitleOne,     "a collection of {1} machine",                       "{1}台のコレクション"},
   {P::kCollectionTitleMany,    "a collection of {1} machines",                      "{1}台のコレクション"},
   {P::kIndexMadeFromOne,       "Made by vornak-report from {1} log and profile file",
@@ -166,10 +168,10 @@ constexpr Row kRows[] = {
   {P::kIndexSkippedMany,       "; {1} other files skipped",                         "、その他のファイル{1}個はスキップ"},
   {P::kIndexUnreadable,        "; {1} that could not be read",                      "、読み込めなかったファイル{1}個"},
   {P::kIndexMadeEnd,           ".",                                                 "）。"},
-  {P::kIndexChartsIntro,       "Each dot is a machine (its page a click away); the grey dots are the reference machines of "
+  {P::kIndexChartsIntro,       "Each dot is a machine (its page a click away); the grey squares are the reference machines of "
                                "the report's compare tables. The time-stamp and the speed benchmarks run different kernels, "
                                "so their points are apart.",
-                                                                                    "点の1つ1つがマシンで、クリックするとそのページを開きます。灰色の点は"
+                                                                                    "点の1つ1つがマシンで、クリックするとそのページを開きます。灰色の四角は"
                                                                                     "レポートの比較表にある基準機です。タイムスタンプとスピードの両ベンチ"
                                                                                     "マークは異なるカーネルを実行するため、グラフを分けています。"},
   {P::kMachines,               "Machines",                                          "マシン一覧"},

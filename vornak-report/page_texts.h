@@ -104,6 +104,8 @@ enum class PageText {
   kScatterCaptionMany,
   kScatterHidden,
   kScatterName,
+  kLegendMachine,
+  kLegendReference,
   kCollectionTitleOne,
   kCollectionTitleMany,
   kIndexMadeFromOne,

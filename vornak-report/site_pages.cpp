@@ -18,7 +18,10 @@ using P = PageText;
 // Sorting and filtering. Without it the table is whole and readable; the
 // filter box shows only once the script runs. $SHOWN is the count of rows
 // shown, in the page's language (IndexScript); the policy allows the script
-// by the hash of its text as written.
+// by the hash of its text as written. A head's text goes into a button of
+// its own: reached by Tab, worked by Enter or Space, while the head stays a
+// header and carries aria-sort. No comment inside the script: its words
+// would be English on every page.
 constexpr const char* kIndexScript = R"JS(
 (function () {
   var table = document.getElementById('machines'), body = table.tBodies[0];
@@ -59,9 +62,11 @@ constexpr const char* kIndexScript = R"JS(
     shown.textContent = $SHOWN;
   }
   Array.prototype.forEach.call(heads, function (h, i) {
-    h.tabIndex = 0;
-    h.addEventListener('click', function () { sortBy(i); });
-    h.addEventListener('keydown', function (e) { if (e.key === 'Enter' || e.key === ' ') { e.preventDefault(); sortBy(i); } });
+    var b = document.createElement('button');
+    b.type = 'button';
+    while (h.firstChild) b.appendChild(h.firstChild);
+    h.appendChild(b);
+    b.addEventListener('click', function () { sortBy(i); });
   });
   box.addEventListener('input', filter);
   document.getElementById('search').hidden = false;
@@ -76,10 +81,13 @@ h1{font-size:22px;margin:18px 0 4px}h2{font-size:18px;margin:24px 0 8px;border-b
 figcaption{font-weight:600;font-size:13px}svg.scatter{width:100%;height:auto}svg text{font-family:$CHART}
 .tick{font-size:10px;fill:#555}.axt{font-size:12px;fill:#333}.grid{stroke:#e2e2e2}.axis{stroke:#777}
 .ref{fill:#b4b4b4;stroke:#777;stroke-width:.6}.dot{fill:#0072B2;fill-opacity:.75;stroke:#123;stroke-width:.5}
+.legend{list-style:none;padding:0;margin:6px 0;display:flex;flex-wrap:wrap;gap:6px 22px}.legend svg{vertical-align:-2px;margin-right:6px}
 #search{margin:8px 0}#filter{font:inherit;padding:3px 6px;width:24em}
 table{border-collapse:collapse;font-size:12px;width:100%}th,td{border:1px solid #ccc;padding:3px 5px;text-align:left;vertical-align:top}
-thead th{background:#eee;position:sticky;top:0;cursor:pointer;user-select:none}
-th[aria-sort=ascending]::after{content:" \25B2"}th[aria-sort=descending]::after{content:" \25BC"}
+thead th{background:#eee;position:sticky;top:0}
+th button{font:inherit;font-weight:bold;color:inherit;background:none;border:0;padding:0;margin:0;width:100%;text-align:inherit;cursor:pointer;user-select:none}
+th[aria-sort=ascending] button::after{content:" \25B2"/""}th[aria-sort=descending] button::after{content:" \25BC"/""}
+:focus-visible{outline:2px solid #0b57d0;outline-offset:2px}
 td.n,th.n{text-align:right}td.f{color:#555;overflow-wrap:anywhere;min-width:11em;max-width:14em}td:first-child{min-width:11em;max-width:14em;overflow-wrap:anywhere}.wide{overflow-x:auto}tbody tr:nth-child(even){background:#f8f8f8}
 )";
 
@@ -114,8 +122,10 @@ std::string Scatter(const std::vector<Dot>& refs, const std::vector<Dot>& dots, 
   const html::LinearScale sx = html::NiceScale(maxX, 6), sy = html::NiceScale(maxY, 6);
   auto X = [&](double v) { return left + (W - left - right) * v / static_cast<double>(sx.top); };
   auto Y = [&](double v) { return H - bottom - (H - top - bottom) * v / static_cast<double>(sy.top); };
-  std::string s = "<svg class=\"scatter\" viewBox=\"0 0 " + Num(W) + " " + Num(H) + "\" role=\"img\" aria-label=\"" +
-                  Escape(aria) + "\">\n";
+  // A group, not one picture: each mark is read by its title. The scales
+  // are hidden from a reader, whom the marks' titles give the figures.
+  std::string s = "<svg class=\"scatter\" viewBox=\"0 0 " + Num(W) + " " + Num(H) + "\" role=\"group\" aria-label=\"" +
+                  Escape(aria) + "\">\n<g aria-hidden=\"true\">\n";
   for (int i = 0; i <= sx.Steps(); ++i) {
     const double v = static_cast<double>(sx.step * static_cast<uint64_t>(i));
     s += "<line class=\"grid\" x1=\"" + Num(X(v)) + "\" y1=\"" + Num(top) + "\" x2=\"" + Num(X(v)) + "\" y2=\"" +
@@ -128,15 +138,19 @@ std::string Scatter(const std::vector<Dot>& refs, const std::vector<Dot>& dots, 
          "\" y2=\"" + Num(Y(v)) + "\"/><text class=\"tick\" x=\"" + Num(left - 4) + "\" y=\"" + Num(Y(v) + 3) +
          "\" text-anchor=\"end\">" + Thousands(static_cast<uint64_t>(v)) + "</text>\n";
   }
-  s += "<text class=\"axt\" x=\"" + Num((left + W - right) / 2) + "\" y=\"" + Num(H - 8) +
+  s += "</g>\n<text class=\"axt\" x=\"" + Num((left + W - right) / 2) + "\" y=\"" + Num(H - 8) +
        "\" text-anchor=\"middle\">" + t(P::kIntegerPoints) + "</text><text class=\"axt\" transform=\"translate(14 " +
        Num((top + H - bottom) / 2) + ") rotate(-90)\" text-anchor=\"middle\">" + t(P::kFloatPoints) + "</text>\n";
+  // A reference machine is a square, a machine of the collection a dot:
+  // told apart by shape, not by colour alone.
   for (const Dot& d : refs)
-    s += "<circle class=\"ref\" cx=\"" + Num(X(d.x)) + "\" cy=\"" + Num(Y(d.y)) + "\" r=\"3.5\"><title>" +
-         Escape(d.title) + "</title></circle>\n";
+    s += "<rect class=\"ref\" x=\"" + Num(X(d.x) - 3) + "\" y=\"" + Num(Y(d.y) - 3) +
+         "\" width=\"6\" height=\"6\" role=\"img\"><title>" + Escape(d.title) + "</title></rect>\n";
+  // The table links the same pages: a dot is no Tab stop of its own, or a
+  // keyboard would cross every machine's dot before the filter.
   for (const Dot& d : dots)
-    s += "<a href=\"" + Escape(d.href) + "\"><circle class=\"dot\" cx=\"" + Num(X(d.x)) + "\" cy=\"" + Num(Y(d.y)) +
-         "\" r=\"3.5\"><title>" + Escape(d.title) + "</title></circle></a>\n";
+    s += "<a href=\"" + Escape(d.href) + "\" tabindex=\"-1\"><circle class=\"dot\" cx=\"" + Num(X(d.x)) + "\" cy=\"" +
+         Num(Y(d.y)) + "\" r=\"3.5\"><title>" + Escape(d.title) + "</title></circle></a>\n";
   return s + "</svg>";
 }
 
@@ -174,7 +188,11 @@ std::string Charts(const std::vector<SiteEntry>& machines, const PageTexts& t) {
                                        t(P::kScatterName, {what}), t) +
            "\n</figure>\n";
   }
-  return out.empty() ? out : "<div class=\"pair\">\n" + out + "</div>\n";
+  if (out.empty()) return out;
+  return "<ul class=\"legend\">\n<li><svg width=\"10\" height=\"10\" aria-hidden=\"true\"><circle class=\"dot\" cx=\"5\" "
+         "cy=\"5\" r=\"3.5\"/></svg>" + t(P::kLegendMachine) + "</li>\n<li><svg width=\"10\" height=\"10\" "
+         "aria-hidden=\"true\"><rect class=\"ref\" x=\"2\" y=\"2\" width=\"6\" height=\"6\"/></svg>" +
+         t(P::kLegendReference) + "</li>\n</ul>\n<div class=\"pair\">\n" + out + "</div>\n";
 }
 
 // The benchmark's kind, as the JSON's "time-stamp" and "speed" in the page's language.
@@ -208,7 +226,7 @@ std::string BuildIndex(const std::vector<SiteEntry>& machines, const SiteCounts&
          "script-src '" + ScriptHashSource(script) + "'; img-src 'none'; font-src 'none'; base-uri 'none'; "
          "form-action 'none'\">\n";
   out += "<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">\n<title>" + Escape(title) +
-         "</title>\n<style>" + StyleIn(kIndexStyle, lang) + "</style>\n</head>\n<body>\n<h1>" + Escape(title) +
+         "</title>\n<style>" + StyleIn(kIndexStyle, lang) + "</style>\n</head>\n<body>\n<header>\n<h1>" + Escape(title) +
          "</h1>\n";
   out += "<p class=\"sub\">" +
          t.Counted(counts.files, P::kIndexMadeFromOne, P::kIndexMadeFromMany, {Thousands(counts.files)});
@@ -218,11 +236,11 @@ std::string BuildIndex(const std::vector<SiteEntry>& machines, const SiteCounts&
   if (counts.skipped)
     out += t.Counted(counts.skipped, P::kIndexSkippedOne, P::kIndexSkippedMany, {Thousands(counts.skipped)});
   if (counts.unreadable) out += t(P::kIndexUnreadable, {Thousands(counts.unreadable)});
-  out += t(P::kIndexMadeEnd) + "</p>\n<h2>" + t(P::kProcessorBenchmark) + "</h2>\n<p>" + t(P::kIndexChartsIntro) +
+  out += t(P::kIndexMadeEnd) + "</p>\n</header>\n<main>\n<h2>" + t(P::kProcessorBenchmark) + "</h2>\n<p>" + t(P::kIndexChartsIntro) +
          "</p>\n";
   out += Charts(machines, t);
   out += "<h2>" + t(P::kMachines) + "</h2>\n<p id=\"search\" hidden><label>" + t(P::kFilterLabel) + " <input "
-         "id=\"filter\" type=\"search\" autocomplete=\"off\"></label> <span id=\"shown\"></span></p>\n";
+         "id=\"filter\" type=\"search\" autocomplete=\"off\"></label> <span id=\"shown\" role=\"status\"></span></p>\n";
   out += "<div class=\"wide\">\n<table id=\"machines\">\n<thead><tr><th>" + t(P::kProcessor) + "</th><th>" +
          t(P::kVendor) + "</th><th>" + t(P::kSignature) + "</th><th class=\"n\">" + t(P::kClockColumn) +
          "</th><th>Windows</th><th class=\"n\">" + t(P::kMemoryColumn) + "</th><th>" + t(P::kBenchmarkColumn) +
@@ -242,7 +260,7 @@ std::string BuildIndex(const std::vector<SiteEntry>& machines, const SiteCounts&
            MemoryCell(s, 512) + "</td><td class=\"n\">" + MemoryCell(s, 4096) + "</td><td class=\"f\">" +
            Files(m.files, "<br>", lang) + "</td><td>" + (m.truncated ? t(P::kTruncatedMark) : "") + "</td></tr>\n";
   }
-  out += "</tbody>\n</table>\n</div>\n<script>" + script + "</script>\n</body>\n</html>\n";
+  out += "</tbody>\n</table>\n</div>\n</main>\n<script>" + script + "</script>\n</body>\n</html>\n";
   return out;
 }
 

@@ -303,7 +303,7 @@ ChartGeometry GeometryOf(const std::string& svg) {
     for (std::sregex_iterator v(d.begin(), d.end(), vertex); v != end; ++v)
       g.vertices.push_back({std::stod((*v)[1]), std::stod((*v)[2])});
   }
-  g.markers = Count(svg, "<g><title>");
+  g.markers = Count(svg, "<g role=\"img\"><title>");
   return g;
 }
 
