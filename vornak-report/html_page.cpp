@@ -42,7 +42,7 @@ svg text{font-family:$TEXT}
 .tree .d{background:#fff1c2}.tree .d::before{content:"\2260  ";color:#a04800;font-weight:bold}
 .tree details:not([open])>.has::after{content:"  \25C6 $DIFFERS";font:11px $MARK;color:#a04800}
 :focus-visible{outline:2px solid #0b57d0;outline-offset:2px}
-)";
+$RULES)";
 
 // The rules of the ranking charts, for their images on a site.
 constexpr const char* kRankingImageStyle =

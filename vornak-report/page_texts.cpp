@@ -180,7 +180,10 @@ constexpr Row kRows[] = {
   {P::kClockColumn,            "Clock (MHz)",                                       "クロック (MHz)"},
   {P::kMemoryColumn,           "Memory (KB)",                                       "メモリ (KB)"},
   {P::kBenchmarkColumn,        "Benchmark",                                         "ベンチマーク"},
-  {P::kFloatColumn,            "Float points",                                      "浮動小数点演算ポイント"},
+  // The index's points columns: short in Japanese, where a head does not
+  // break inside a word and the table must fit a screen's width.
+  {P::kIntegerColumn,          "Integer points",                                    "整数演算"},
+  {P::kFloatColumn,            "Float points",                                      "浮動小数点演算"},
   {P::kMemoryBlockColumn,      "Memory {1}",                                        "メモリ {1}"},
   {P::kFileColumn,             "File",                                              "ファイル"},
   {P::kTruncatedColumn,        "Truncated",                                         "途中終了"},
@@ -235,8 +238,12 @@ constexpr const char* kJapaneseMono =
 const PageFonts kFonts[] = {
     // The English pages' lists as they have always been.
     {"\"DejaVu Sans\",Arial,\"IPAGothic\",sans-serif", "\"DejaVu Sans Mono\",\"IPAGothic\",monospace",
-     "\"DejaVu Sans\",sans-serif", "\"DejaVu Sans\",Arial,sans-serif"},
-    {kJapaneseText, kJapaneseMono, kJapaneseText, kJapaneseText},
+     "\"DejaVu Sans\",sans-serif", "\"DejaVu Sans\",Arial,sans-serif", ""},
+    // A Japanese word breaks between any two of its characters unless told
+    // not to: a narrow column's head split "ベンチ/マーク". The summary's
+    // heads are longer in Japanese than the English column is wide.
+    {kJapaneseText, kJapaneseMono, kJapaneseText, kJapaneseText,
+     "th,td{word-break:keep-all}.summary .corner{width:16em}\n"},
 };
 
 std::string ReplaceAll(std::string s, std::string_view from, std::string_view to) {
@@ -288,6 +295,7 @@ std::string StyleIn(std::string_view css, Language lang) {
   s = ReplaceAll(std::move(s), "$MONO", f.mono);
   s = ReplaceAll(std::move(s), "$MARK", f.mark);
   s = ReplaceAll(std::move(s), "$CHART", f.chart);
+  s = ReplaceAll(std::move(s), "$RULES", f.rules);
   return ReplaceAll(std::move(s), "$DIFFERS", TextOf(PageText::kDiffersInside, lang));
 }
 

@@ -123,6 +123,7 @@ enum class PageText {
   kClockColumn,
   kMemoryColumn,
   kBenchmarkColumn,
+  kIntegerColumn,
   kFloatColumn,
   kMemoryBlockColumn,
   kFileColumn,
@@ -189,11 +190,12 @@ struct PageFonts {
   const char* mono;   // the report's lines
   const char* mark;   // the outline's small marks
   const char* chart;  // the index's charts
+  const char* rules;  // the language's own rules, after the others
 };
 const PageFonts& FontsOf(Language lang);
 
-// `css` with $TEXT, $MONO, $MARK and $CHART replaced by the language's fonts
-// and $DIFFERS by its kDiffersInside.
+// `css` with $TEXT, $MONO, $MARK and $CHART replaced by the language's fonts,
+// $RULES by its own rules and $DIFFERS by its kDiffersInside.
 std::string StyleIn(std::string_view css, Language lang);
 
 // A JavaScript expression that builds `text` with {N} replaced by the

@@ -89,7 +89,7 @@ th button{font:inherit;font-weight:bold;color:inherit;background:none;border:0;p
 th[aria-sort=ascending] button::after{content:" \25B2"/""}th[aria-sort=descending] button::after{content:" \25BC"/""}
 :focus-visible{outline:2px solid #0b57d0;outline-offset:2px}
 td.n,th.n{text-align:right}td.f{color:#555;overflow-wrap:anywhere;min-width:11em;max-width:14em}td:first-child{min-width:11em;max-width:14em;overflow-wrap:anywhere}.wide{overflow-x:auto}tbody tr:nth-child(even){background:#f8f8f8}
-)";
+$RULES)";
 
 // The scatter's numbers as the index has always written them: not snapped
 // to thousandths as the page's charts' are.
@@ -244,7 +244,7 @@ std::string BuildIndex(const std::vector<SiteEntry>& machines, const SiteCounts&
   out += "<div class=\"wide\">\n<table id=\"machines\">\n<thead><tr><th>" + t(P::kProcessor) + "</th><th>" +
          t(P::kVendor) + "</th><th>" + t(P::kSignature) + "</th><th class=\"n\">" + t(P::kClockColumn) +
          "</th><th>Windows</th><th class=\"n\">" + t(P::kMemoryColumn) + "</th><th>" + t(P::kBenchmarkColumn) +
-         "</th><th class=\"n\">" + t(P::kIntegerPoints) + "</th><th class=\"n\">" + t(P::kFloatColumn) +
+         "</th><th class=\"n\">" + t(P::kIntegerColumn) + "</th><th class=\"n\">" + t(P::kFloatColumn) +
          "</th><th class=\"n\">" + t(P::kMemoryBlockColumn, {"16 KB"}) + "</th><th class=\"n\">" +
          t(P::kMemoryBlockColumn, {"512 KB"}) + "</th><th class=\"n\">" + t(P::kMemoryBlockColumn, {"4 MB"}) +
          "</th><th>" + t(P::kFileColumn) + "</th><th>" + t(P::kTruncatedColumn) + "</th></tr></thead>\n<tbody>\n";

@@ -102,7 +102,7 @@ TEST(PageTexts, ScriptConcatenationIsAlwaysAString) {
 }
 
 TEST(PageTexts, StyleTakesTheLanguagesFontsAndMark) {
-  const std::string css = "a{font:$TEXT}b{font:$MONO}c{content:\"$DIFFERS\";font:$MARK}d{font:$CHART}$TEXT";
+  const std::string css = "a{font:$TEXT}b{font:$MONO}c{content:\"$DIFFERS\";font:$MARK}d{font:$CHART}$TEXT$RULES";
   EXPECT_EQ(StyleIn(css, kEn),
             "a{font:\"DejaVu Sans\",Arial,\"IPAGothic\",sans-serif}b{font:\"DejaVu Sans Mono\",\"IPAGothic\",monospace}"
             "c{content:\"differs inside\";font:\"DejaVu Sans\",sans-serif}d{font:\"DejaVu Sans\",Arial,sans-serif}"
@@ -110,6 +110,7 @@ TEST(PageTexts, StyleTakesTheLanguagesFontsAndMark) {
   const std::string ja = StyleIn(css, kJa);
   EXPECT_EQ(ja.find('$'), std::string::npos) << ja;
   EXPECT_NE(ja.find("content:\"内部に相違あり\""), std::string::npos) << ja;
+  EXPECT_NE(ja.find("word-break:keep-all"), std::string::npos) << ja;
 }
 
 TEST(UserLanguage, LocaleVariablesFirstSetAndNotEmptyDecides) {

@@ -48,8 +48,8 @@ NUMERIC = ('Clock (MHz)', 'Memory (KB)', 'Integer points', 'Float points', 'Memo
            'Memory 4 MB')
 # The Japanese index's column heads, by their English names.
 HEADS_JA = {'プロセッサ': 'Processor', 'ベンダー': 'Vendor', 'シグネチャ': 'Signature', 'クロック (MHz)': 'Clock (MHz)',
-            'メモリ (KB)': 'Memory (KB)', 'ベンチマーク': 'Benchmark', '整数演算ポイント': 'Integer points',
-            '浮動小数点演算ポイント': 'Float points', 'メモリ 16 KB': 'Memory 16 KB', 'メモリ 512 KB': 'Memory 512 KB',
+            'メモリ (KB)': 'Memory (KB)', 'ベンチマーク': 'Benchmark', '整数演算': 'Integer points',
+            '浮動小数点演算': 'Float points', 'メモリ 16 KB': 'Memory 16 KB', 'メモリ 512 KB': 'Memory 512 KB',
             'メモリ 4 MB': 'Memory 4 MB', 'ファイル': 'File', '途中終了': 'Truncated'}
 # What the filter says, by language.
 SHOWN = {'en': lambda shown, rows: '%d of %d machines shown' % (shown, rows),
