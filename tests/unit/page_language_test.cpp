@@ -332,5 +332,36 @@ TEST(PageLanguage, IndexScriptAllowedByItsOwnHash) {
   EXPECT_NE(site::IndexScript(kJa).find("shown.textContent = rows.length + '台中' + count + '台を表示';"), std::string::npos);
 }
 
+// Japanese names the whole before the part ("16台中3台"), English the part
+// first: a text's placeholders carry that order, and a slip there reads
+// fine in every other test. The index's sentence of counts opens its
+// bracket in one text and closes it in another.
+TEST(PageLanguage, JapaneseFiguresInTheirPlaces) {
+  const struct {
+    PageText text;
+    std::initializer_list<std::string_view> args;
+    const char *english, *japanese;
+  } kCases[] = {
+      {PageText::kLinesDiffer, {"3", "40"}, "3 of 40 lines differ.", "40行中3行が異なります。"},
+      {PageText::kShownCount, {"3", "16"}, "3 of 16 machines shown", "16台中3台を表示"},
+      {PageText::kRankOf, {"2", "5"}, "2 of 5", "5台中2位"},
+      {PageText::kRankAmongSpeed, {"2", "5"}, "2 of 5 machines of the speed benchmark", "スピードベンチマークの5台中2位"},
+      {PageText::kRunOfRuns, {"A.LOG", "2", "3"}, "A.LOG (run 2 of 3)", "A.LOG（3回中2回目の実行）"},
+      {PageText::kOneOf, {"16", "X"}, "One of 16 machines of X.", "Xにある16台のうちの1台です。"},
+  };
+  for (const auto& c : kCases) {
+    EXPECT_EQ(Format(TextOf(c.text, kEn), c.args), c.english);
+    EXPECT_EQ(Format(TextOf(c.text, kJa), c.args), c.japanese);
+  }
+  for (const site::SiteCounts& counts : {site::SiteCounts{1, 0, 0, 0}, site::SiteCounts{18, 2, 147, 5}}) {
+    const std::string index = site::BuildIndex({}, counts, kJa);
+    const size_t start = index.find("<p class=\"sub\">");
+    const std::string sub = index.substr(start, index.find("</p>", start) - start);
+    EXPECT_EQ(sub.find("（"), sub.rfind("（")) << sub;
+    EXPECT_NE(sub.find("（"), std::string::npos) << sub;
+    EXPECT_EQ(sub.substr(sub.size() - 6), "）。") << sub;
+  }
+}
+
 }  // namespace
 }  // namespace vornak
