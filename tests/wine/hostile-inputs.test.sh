@@ -68,7 +68,10 @@ PY
 # No system.ini: its header stands alone, straight before Drive Info.
 tr -d '\r' < VORNAK95.LOG | grep -A1 -x 'SYSTEM.INI' | tail -1 | grep -qx 'Drive Info' ||
   fail "lines under SYSTEM.INI without a system.ini"
-tr -d '\r' < VORNAK95.LOG | grep -q '^--- C ---$' || fail "the run did not reach the drives"
+# The drive scan ran: its folders' lines, which ask no volume. Which volumes
+# answer is Wine's affair (once in some twenty runs here its C: did not).
+tr -d '\r' < VORNAK95.LOG | grep -A1 -x 'Drive Info' | grep -q '^System  Dir : ' ||
+  fail "the run did not reach the drives: $(tr -d '\r' < VORNAK95.LOG | grep -A8 -x 'Drive Info')"
 
 # VORNAK95.LOG a directory: the run goes to its end, then says why it wrote
 # nothing and exits 1; the directory is left as it was.
