@@ -15,15 +15,15 @@ out=$("$check" "$here" 2>&1) || fail "this checkout: $out"
 tree() {
   local t=$dir/$1; shift
   mkdir -p "$t" && git -C "$t" init -q
-  for spec in "$@"; do
-    mkdir -p "$t/$(dirname "${spec%%:*}")"
-    printf '#include "%s"\n' "${spec#*:}" > "$t/${spec%%:*}"
+  for file_include in "$@"; do
+    mkdir -p "$t/$(dirname "${file_include%%:*}")"
+    printf '#include "%s"\n' "${file_include#*:}" > "$t/${file_include%%:*}"
   done
   git -C "$t" add -A
 }
-while IFS='|' read -r name status expect specs; do
+while IFS='|' read -r name status expect files; do
   # shellcheck disable=SC2086
-  tree "$name" $specs
+  tree "$name" $files
   out=$("$check" "$dir/$name" 2>&1); rc=$?
   [ $rc = "$status" ] || fail "$name: exit $rc, not $status: $out"
   grep -qF -- "$expect" <<<"$out" || fail "$name: no \"$expect\" in: $out"
