@@ -21,6 +21,7 @@ site_browser_test.py TOOL --canary the same checks on broken sites and pages
                                    if every one fails
 site_browser_test.py TOOL --lang ja the test in one language only
 """
+import contextlib
 import json
 import os
 import re
@@ -86,6 +87,19 @@ def browser(script=True):
         o.add_argument(a)
     o.set_capability('goog:loggingPrefs', {'browser': 'ALL', 'performance': 'ALL'})
     return webdriver.Chrome(service=Service('/usr/bin/chromedriver'), options=o)
+
+
+@contextlib.contextmanager
+def browsing(problems, script=True):
+    """A browser for the block: closed however the block ends, and a failure
+    of its own one more item of `problems`."""
+    d = browser(script)
+    try:
+        yield d
+    except WebDriverException as e:
+        problems.append('the browser: ' + e.msg)
+    finally:
+        d.quit()
 
 
 def expected_order(rows, col, numeric, descending):
@@ -157,8 +171,7 @@ def check(site, lang='en'):
         problems += problems_of_logs(d, root)
     finally:
         d.quit()
-    d = browser()
-    try:
+    with browsing(problems) as d:
         d.get('file://' + index)
         if shown_rows(d, links) != list(range(len(rows))):
             problems.append('not every row shown at first, in order')
@@ -205,10 +218,6 @@ def check(site, lang='en'):
         problems += problems_of_logs(d, root, requested)
         if not images or not images <= requested:
             problems.append('machine page: %d shared images, %d of them loaded' % (len(images), len(images & requested)))
-    except WebDriverException as e:
-        problems.append('the browser: ' + e.msg)
-    finally:
-        d.quit()
     return problems
 
 
@@ -230,8 +239,7 @@ def keyboard(site):
     never a click. What is wrong, as a list."""
     index = os.path.join(os.path.realpath(site), 'index.html')
     problems = []
-    d = browser()
-    try:
+    with browsing(problems) as d:
         d.get('file://' + index)
         heads, rows, links = table_as_written(d)
         # The integer points (numeric, with blanks) and the benchmark's kind
@@ -290,10 +298,6 @@ def keyboard(site):
         if after == before or str(count) not in figures or str(len(rows)) not in figures:
             problems.append('typing "amd": %d rows shown, the live region says %r' % (count, after))
         problems += problems_of_logs(d, os.path.realpath(site))
-    except WebDriverException as e:
-        problems.append('the browser: ' + e.msg)
-    finally:
-        d.quit()
     return problems
 
 
@@ -305,9 +309,8 @@ def targets(pages):
 
 
 def axe_problems(named):
-    d = browser()
     problems = []
-    try:
+    with browsing(problems) as d:
         for name, path in named:
             d.get('file://' + os.path.realpath(path))
             page_checks.open_every_fold(d)
@@ -318,19 +321,14 @@ def axe_problems(named):
                     b.click()
                 d.find_element(By.ID, 'filter').send_keys('no such machine')
                 problems += ['index, sorted and filtered: %s' % v for v in page_checks.axe_violations(d)]
-    except WebDriverException as e:
-        problems.append('the browser: ' + e.msg)
-    finally:
-        d.quit()
     return problems
 
 
 def chart_problems(named):
     """Every chart's name and figures within a screen reader's reach; the
     shared images the site's pages link are read as documents of their own."""
-    d = browser()
     problems, linked = [], set()
-    try:
+    with browsing(problems) as d:
         for name, path in named:
             d.get('file://' + os.path.realpath(path))
             found, links = page_checks.chart_text_problems(d, name)
@@ -339,10 +337,6 @@ def chart_problems(named):
         for url in sorted(linked):
             d.get(url)
             problems += page_checks.chart_text_problems(d, os.path.basename(url))[0]
-    except WebDriverException as e:
-        problems.append('the browser: ' + e.msg)
-    finally:
-        d.quit()
     return problems
 
 
