@@ -15,6 +15,7 @@
 #include "bench/bench_tables.h"
 #include "bench/os_code_name.h"
 #include "readback/report_input.h"
+#include "japanese_text.h"
 #include "test_support.h"
 #include "vornak-report/html_charts.h"
 #include "vornak-report/html_page.h"
@@ -85,15 +86,6 @@ std::vector<std::string> ReaderTexts(const std::string& page) {
     i = next;
   }
   return out;
-}
-
-bool HasJapanese(std::string_view s) {
-  for (size_t i = 0; i < s.size();) {
-    const TextCharacter c = ReadUtf8(s.substr(i));
-    if (c.codePoint >= 0x3000 && c.codePoint <= 0xFFEF) return true;
-    i += c.length;
-  }
-  return false;
 }
 
 // A text's fixed pieces between its placeholders that only its language

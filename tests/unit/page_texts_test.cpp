@@ -6,6 +6,7 @@
 #include <map>
 #include <string>
 
+#include "japanese_text.h"
 #include "vornak-report/messages.h"
 #include "vornak-report/page_texts.h"
 #include "vornak-report/user_language.h"
@@ -32,15 +33,6 @@ std::map<std::string, int> Placeholders(std::string_view text) {
     if (text[i] == '{' && text[i + 2] == '}' && text[i + 1] >= '1' && text[i + 1] <= '9')
       ++found[std::string(text.substr(i, 3))];
   return found;
-}
-
-bool HasJapanese(std::string_view s) {
-  for (size_t i = 0; i < s.size();) {
-    const TextCharacter c = ReadUtf8(s.substr(i));
-    if (c.codePoint >= 0x3000 && c.codePoint <= 0xFFEF) return true;
-    i += c.length;
-  }
-  return false;
 }
 
 TEST(PageTexts, EveryRowInBothLanguagesWithTheSamePlaceholders) {
