@@ -276,10 +276,6 @@ std::string WithoutNameLabel(const std::string& name) {
   return name.compare(0, kLabel.size(), kLabel) == 0 ? name.substr(kLabel.size()) : name;
 }
 
-std::string MachineName(const MachineFacts& f, TextConverter& sjis, TextConverter& fileNames) {
-  return MachineName(f, sjis, fileNames.ToUtf8(f.fileName));
-}
-
 std::string MachineName(const MachineFacts& f, TextConverter& sjis, const std::string& file) {
   if (f.processorName.empty() && f.osVersionLine.empty()) return file;
   return (f.processorName.empty() ? file : sjis.ToUtf8(f.processorName)) + ", " +

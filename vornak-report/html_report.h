@@ -86,10 +86,8 @@ std::string TrimBlanks(const std::string& s);
 std::string WithoutNameLabel(const std::string& name);
 
 // "NAME, OS Version:4.10" in UTF-8: the processor name line and the OS
-// version line (Shift-JIS, through `sjis`), the profile's file name (as the
-// system spells it, through `fileNames`) standing in for a missing one.
-std::string MachineName(const MachineFacts& facts, TextConverter& sjis, TextConverter& fileNames);
-// The same with the file's name as the page writes it (UTF-8).
+// version line (Shift-JIS, through `sjis`), the file's name as the page
+// writes it (UTF-8) standing in for a missing one.
 std::string MachineName(const MachineFacts& facts, TextConverter& sjis, const std::string& fileUtf8);
 
 // Parses "LABEL: <points> Point [<time>(<hex>H)]<suffix>"; nothing when the

@@ -35,7 +35,7 @@ PageMachine MachineOf(const std::string& relative) {
 
 std::string NameOf(const MachineFacts& f) {
   TextConverter sjis, utf8(TextConverter::From::kFileName);
-  return MachineName(f, sjis, utf8);
+  return MachineName(f, sjis, utf8.ToUtf8(f.fileName));
 }
 
 size_t Count(const std::string& text, const std::string& needle) {
